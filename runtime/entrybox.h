@@ -1,0 +1,29 @@
+// An entry box: one line of text the user types. It tells its owner when the user moves the
+// focus out of it, and only then: losing the focus because the window lost activation (to a
+// message box or another program) or to a popup is not the user leaving the box.
+#pragma once
+
+#include <QLineEdit>
+
+namespace runtime {
+
+class EntryBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit EntryBox(const QString &initialText, QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void leftByUser();
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
+// The box's current text, copied out.
+QString ReadText(const EntryBox &box);
+
+// Moves the input focus to the box, as the program's own doing.
+void GiveFocus(EntryBox &box);
+
+} // namespace runtime

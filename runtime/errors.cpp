@@ -1,0 +1,30 @@
+#include "errors.h"
+
+namespace runtime {
+
+namespace {
+// Long entries (a pasted page) would make the message box wider than the screen.
+QString shortened(const QString &text)
+{
+    constexpr qsizetype longest = 40;
+    return text.size() <= longest ? text : text.left(longest) + QChar(0x2026);
+}
+} // namespace
+
+TypeMismatchError::TypeMismatchError(const QString &text)
+    : RuntimeError(text.trimmed().isEmpty()
+                       ? QStringLiteral("An entry is empty. Please type a number in every box.")
+                       : QStringLiteral("\u201C%1\u201D is not a number. Please type a number "
+                                        "in every box.")
+                             .arg(shortened(text.trimmed()))),
+      m_text(text)
+{
+}
+
+ArithmeticFault::ArithmeticFault()
+    : RuntimeError(QStringLiteral("No payment can be computed for these entries. Please check "
+                                  "the interest rate and the length of the loan."))
+{
+}
+
+} // namespace runtime

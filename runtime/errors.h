@@ -1,0 +1,42 @@
+// The runtime errors a handler can raise. Each carries the words the user is shown when
+// the handler boundary (handlers.h) catches it; none of them ends the program.
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+namespace runtime {
+
+class RuntimeError : public std::exception
+{
+public:
+    explicit RuntimeError(QString userMessage) : m_userMessage(std::move(userMessage)) {}
+
+    // Plain words for the person at the keyboard, not for a developer.
+    const QString &userMessage() const noexcept { return m_userMessage; }
+    const char *what() const noexcept override { return "runtime error"; }
+
+private:
+    QString m_userMessage;
+};
+
+// A text that a strict conversion cannot read as a number.
+class TypeMismatchError : public RuntimeError
+{
+public:
+    explicit TypeMismatchError(const QString &text);
+    const QString &text() const noexcept { return m_text; }
+
+private:
+    QString m_text;
+};
+
+// Overflow, division by zero or an invalid operation in a calculation step.
+class ArithmeticFault : public RuntimeError
+{
+public:
+    ArithmeticFault();
+};
+
+} // namespace runtime

@@ -1,0 +1,38 @@
+// The boundary where the toolkit calls the program's handlers. A runtime error raised inside
+// a handler unwinds it (so whatever it had not yet done stays undone), is reported to the user
+// here, and the program goes on. No exception ever reaches the toolkit's event loop.
+#pragma once
+
+#include "errors.h"
+#include "messages.h"
+
+#include <QObject>
+
+#include <exception>
+#include <utility>
+
+namespace runtime {
+
+template <typename Handler>
+void RunHandler(Handler &&handler) noexcept
+{
+    try {
+        std::forward<Handler>(handler)();
+    } catch (const RuntimeError &error) {
+        ReportRuntimeError(error);
+    } catch (const std::exception &) {
+        ReportRuntimeError(RuntimeError(QStringLiteral(
+            "Something went wrong inside the program. Your entries are unchanged.")));
+    }
+}
+
+// Connects a signal to a handler member through the boundary above.
+template <typename Sender, typename Signal, typename Receiver>
+QMetaObject::Connection ConnectHandler(const Sender *sender, Signal signal, Receiver *receiver,
+                                       void (Receiver::*handler)())
+{
+    return QObject::connect(sender, signal, receiver,
+                            [receiver, handler] { RunHandler([&] { (receiver->*handler)(); }); });
+}
+
+} // namespace runtime

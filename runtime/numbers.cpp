@@ -1,0 +1,172 @@
+#include "numbers.h"
+
+#include "errors.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace runtime {
+
+namespace {
+
+bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Walks a text; when asked to, it steps over blanks wherever they stand, so that callers
+// see only the characters that can make up a number.
+class Cursor
+{
+public:
+    Cursor(QStringView text, bool skipBlanks) : m_text(text), m_skipBlanks(skipBlanks) {}
+
+    char16_t peek()
+    {
+        if (m_skipBlanks) {
+            while (m_pos < m_text.size() && isBlank(m_text[m_pos].unicode()))
+                ++m_pos;
+        }
+        return m_pos < m_text.size() ? m_text[m_pos].unicode() : u'\0';
+    }
+    void advance() { ++m_pos; }
+    qsizetype position() const { return m_pos; }
+    void rewind(qsizetype position) { m_pos = position; }
+    bool atEnd() { return peek() == u'\0' && m_pos == m_text.size(); }
+
+private:
+    QStringView m_text;
+    bool m_skipBlanks;
+    qsizetype m_pos = 0;
+};
+
+// The longest prefix that spells [sign] digits [. digits] [e [sign] digits], in ASCII.
+struct NumberPrefix {
+    std::string spelling;
+    bool hasDigits = false;
+};
+
+NumberPrefix readNumberPrefix(Cursor &cursor)
+{
+    NumberPrefix number;
+    if (cursor.peek() == u'+' || cursor.peek() == u'-') {
+        number.spelling += char(cursor.peek());
+        cursor.advance();
+    }
+    for (bool seenPoint = false;; cursor.advance()) {
+        const char16_t c = cursor.peek();
+        if (isDigit(c)) {
+            number.hasDigits = true;
+        } else if (c == u'.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+        number.spelling += char(c);
+    }
+    if (!number.hasDigits)
+        return number;
+
+    const char16_t marker = cursor.peek();
+    if (marker != u'e' && marker != u'E')
+        return number;
+    // An exponent counts only when digits follow; otherwise the number ends before the 'e'.
+    const qsizetype beforeExponent = cursor.position();
+    std::string exponent = "e";
+    cursor.advance();
+    if (cursor.peek() == u'+' || cursor.peek() == u'-') {
+        exponent += char(cursor.peek());
+        cursor.advance();
+    }
+    bool exponentDigits = false;
+    for (; isDigit(cursor.peek()); cursor.advance()) {
+        exponentDigits = true;
+        exponent += char(cursor.peek());
+    }
+    if (exponentDigits)
+        number.spelling += exponent;
+    else
+        cursor.rewind(beforeExponent);
+    return number;
+}
+
+// The process locale may use a decimal comma (the toolkit adopts the user's locale at start),
+// so the ASCII spelling is read under the C locale explicitly. Out-of-range spellings give
+// infinity or zero, as the C library rounds them.
+double readAsciiNumber(const std::string &spelling)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return strtod_l(spelling.c_str(), nullptr, cLocale);
+}
+
+} // namespace
+
+double LeadingValue(QStringView text)
+{
+    Cursor cursor(text, true);
+    const NumberPrefix number = readNumberPrefix(cursor);
+    return number.hasDigits ? readAsciiNumber(number.spelling) : 0.0;
+}
+
+double StrictValue(QStringView text, const QLocale &locale)
+{
+    const QStringView entry = text.trimmed();
+    bool ok = false;
+    double value = entry.isEmpty() ? 0.0 : locale.toDouble(entry, &ok);
+    // The regional reading wins wherever the locale accepts the text ("1.000" is a thousand
+    // in German); a plain period-decimal number that the locale rejects is still a number, so
+    // "0.10" reads the same everywhere.
+    if (!ok && !entry.isEmpty()) {
+        Cursor cursor(entry, false);
+        const NumberPrefix number = readNumberPrefix(cursor);
+        if (number.hasDigits && cursor.atEnd()) {
+            value = readAsciiNumber(number.spelling);
+            ok = true;
+        }
+    }
+    if (!ok || !std::isfinite(value))
+        throw TypeMismatchError(text.toString());
+    return value;
+}
+
+double PowerOf(double base, double exponent)
+{
+    const double power = std::pow(base, exponent);
+    if (!std::isfinite(power) && std::isfinite(base) && std::isfinite(exponent))
+        throw ArithmeticFault();
+    return power;
+}
+
+QString BoundText(double number)
+{
+    const double magnitude = std::fabs(number);
+    // Fixed notation reads best for every bound a person would set; the extremes of the
+    // double range would take hundreds of digits that way.
+    const bool fixed = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e15);
+    char digits[400];
+    const auto result = std::to_chars(std::begin(digits), std::end(digits), magnitude,
+                                      fixed ? std::chars_format::fixed
+                                            : std::chars_format::scientific);
+    const QChar signPosition = number < 0 ? u'-' : u' ';
+    return signPosition + QString::fromLatin1(digits, result.ptr - digits);
+}
+
+} // namespace runtime
+
+namespace runtime {
+
+void CheckArithmetic(double stepResult)
+{
+    if (!std::isfinite(stepResult))
+        throw ArithmeticFault();
+}
+
+} // namespace runtime

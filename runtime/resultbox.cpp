@@ -1,0 +1,65 @@
+#include "resultbox.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace runtime {
+
+ResultBox::ResultBox(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setBackgroundRole(QPalette::Base);
+    setForegroundRole(QPalette::Text);
+    setAutoFillBackground(true);
+    // A tab stop like the entry boxes, so keyboard users (and screen readers) can reach it.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ResultBox::clear()
+{
+    m_lines.clear();
+    update();
+    Q_EMIT contentsChanged();
+}
+
+void ResultBox::print(const QString &line)
+{
+    m_lines.append(line);
+    update();
+    Q_EMIT contentsChanged();
+}
+
+void ResultBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const QRect area = contentsRect().adjusted(2, 0, -1, 0);
+    const int lineHeight = fontMetrics().height();
+    // The first line is centred in a box one line high; later lines follow it downwards.
+    const int top = area.top() + qMax(0, (area.height() - lineHeight) / 2);
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const QRect lineRect(area.left(), top + int(i) * lineHeight, area.width(), lineHeight);
+        painter.drawText(lineRect, Qt::AlignLeft | Qt::AlignVCenter, m_lines[i]);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = contentsRect();
+        option.backgroundColor = palette().color(backgroundRole());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void ClearBox(ResultBox &box)
+{
+    box.clear();
+}
+
+void PrintInBox(ResultBox &box, const QString &text)
+{
+    box.print(text);
+}
+
+} // namespace runtime

@@ -1,0 +1,37 @@
+// The result box: a field the program prints lines of text into. It keeps what was printed
+// (the lines, and with them the print position, which is the next line) and paints it on
+// every repaint, so text printed while the window is hidden shows once the window is shown.
+#pragma once
+
+#include <QFrame>
+#include <QStringList>
+
+namespace runtime {
+
+class ResultBox : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit ResultBox(QWidget *parent = nullptr);
+
+    const QStringList &lines() const { return m_lines; }
+    void clear();
+    void print(const QString &line);
+
+Q_SIGNALS:
+    void contentsChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QStringList m_lines;
+};
+
+// Erases the box; the print position goes back to the top-left corner.
+void ClearBox(ResultBox &box);
+
+// Writes the text as one line at the print position.
+void PrintInBox(ResultBox &box, const QString &text);
+
+} // namespace runtime

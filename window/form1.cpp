@@ -1,0 +1,121 @@
+#include "form1.h"
+
+#include "layout.h"
+#include "loan/payment.h"
+#include "loan/rangecheck.h"
+#include "runtime/handlers.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+using runtime::ConnectHandler;
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent),
+      Text1(new runtime::EntryBox(QStringLiteral("120000"), this)),
+      Label1(new QLabel(QStringLiteral("Amount of Loan"), this)),
+      Label2(new QLabel(QStringLiteral("Annual Interest Rate"), this)),
+      Text2(new runtime::EntryBox(QStringLiteral("0.10"), this)),
+      Text3(new runtime::EntryBox(QStringLiteral("36"), this)),
+      Label3(new QLabel(QStringLiteral("Length of Loan (in months)"), this)),
+      Picture1(new runtime::ResultBox(this)),
+      Label4(new QLabel(QStringLiteral("Your monthly payment is"), this)),
+      Command1(new QPushButton(QStringLiteral("Calculate"), this)),
+      Line1(new QFrame(this)),
+      m_fields{{{Text1, QStringLiteral("Amount of Loan"), 1000, 1000000},
+                {Text2, QStringLiteral("Annual Interest Rate"), 0.05, 0.25},
+                {Text3, QStringLiteral("Length of Loan (in months)"), 1, 360}}}
+{
+    setWindowTitle(QStringLiteral("Ombrel - Mortgage Calculator"));
+    // The geometry is fixed in pixels, so the type is too: at this size, slightly condensed,
+    // the longest caption fits its box.
+    QFont windowFont(QStringLiteral("DejaVu Sans"));
+    windowFont.setPixelSize(11);
+    windowFont.setStretch(QFont::SemiCondensed);
+    setFont(windowFont);
+
+    // Screen readers announce each box by its caption.
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
+    Label3->setBuddy(Text3);
+    Label4->setBuddy(Picture1);
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    // Enter in an entry box must not press the button.
+    Command1->setAutoDefault(false);
+
+    ConnectHandler(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    ConnectHandler(Text1, &runtime::EntryBox::leftByUser, this, &Form1::Text1_LostFocus);
+    ConnectHandler(Text2, &runtime::EntryBox::leftByUser, this, &Form1::Text2_LostFocus);
+    ConnectHandler(Text3, &runtime::EntryBox::leftByUser, this, &Form1::Text3_LostFocus);
+
+    setFixedSize(layout::inPixels(layout::ClientArea).size());
+    Text1->setGeometry(layout::inPixels(layout::Text1));
+    Label1->setGeometry(layout::inPixels(layout::Label1));
+    Label2->setGeometry(layout::inPixels(layout::Label2));
+    Text2->setGeometry(layout::inPixels(layout::Text2));
+    Text3->setGeometry(layout::inPixels(layout::Text3));
+    Label3->setGeometry(layout::inPixels(layout::Label3));
+    Picture1->setGeometry(layout::inPixels(layout::Picture1));
+    Label4->setGeometry(layout::inPixels(layout::Label4));
+    Command1->setGeometry(layout::inPixels(layout::Command1));
+    Line1->setGeometry(layout::inPixels(layout::Line1));
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Picture1);
+    setTabOrder(Picture1, Command1);
+    Text1->setFocus(Qt::OtherFocusReason);
+
+    runtime::RunHandler([this] { Form_Load(); });
+}
+
+void Form1::CalculatePayment()
+{
+    loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1);
+}
+
+bool Form1::CheckRange(double lowerBound, double upperBound, const QString &entry,
+                       const QString &fieldName)
+{
+    return loan::CheckRange(lowerBound, upperBound, entry, fieldName);
+}
+
+void Form1::Form_Load()
+{
+    CalculatePayment();
+}
+
+void Form1::Command1_Click()
+{
+    CalculatePayment();
+}
+
+void Form1::Text1_LostFocus()
+{
+    LeaveField(m_fields[0]);
+}
+
+void Form1::Text2_LostFocus()
+{
+    LeaveField(m_fields[1]);
+}
+
+void Form1::Text3_LostFocus()
+{
+    LeaveField(m_fields[2]);
+}
+
+void Form1::LeaveField(const FieldSpec &field)
+{
+    // The focus changes this check causes itself (the message box taking the window's
+    // activation, the focus given back below, which makes the box that had just received the
+    // focus lose it again) are not the user leaving a box: checking them would alternate
+    // messages between two boxes without end.
+    if (m_checkingField)
+        return;
+    const QScopedValueRollback checking(m_checkingField, true);
+    if (!CheckRange(field.lowerBound, field.upperBound, runtime::ReadText(*field.box), field.name))
+        runtime::GiveFocus(*field.box);
+}
