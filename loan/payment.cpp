@@ -3,19 +3,14 @@
 #include "runtime/currency.h"
 #include "runtime/numbers.h"
 
-namespace loan {
+namespace loan
+{
 
 using namespace runtime;
 
-void CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox, const EntryBox &monthsBox,
-                      ResultBox &resultBox)
+double PaymentFor(const QString &amountText, const QString &rateText, const QString &monthsText)
 {
     constexpr double monthsPerYear = 12;
-
-    // Every text is copied out before any is converted.
-    const QString rateText = ReadText(rateBox);
-    const QString monthsText = ReadText(monthsBox);
-    const QString amountText = ReadText(amountBox);
 
     // The order and grouping of these steps fix the last bits of the payment: keep them.
     const double rate = StrictValue(rateText);
@@ -30,6 +25,17 @@ void CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox, const 
     const double factor = PowerOf(base, exponent);
     const double payment = interest / (1 - factor);
     CheckArithmetic(payment);
+    return payment;
+}
+
+void CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox, const EntryBox &monthsBox,
+                      ResultBox &resultBox)
+{
+    // Every text is copied out before any is converted.
+    const QString rateText = ReadText(rateBox);
+    const QString monthsText = ReadText(monthsBox);
+    const QString amountText = ReadText(amountBox);
+    const double payment = PaymentFor(amountText, rateText, monthsText);
 
     ClearBox(resultBox);
     PrintInBox(resultBox, CurrencyText(payment));

@@ -7,7 +7,12 @@
 #include "runtime/entrybox.h"
 #include "runtime/resultbox.h"
 
-namespace loan {
+namespace loan
+{
+
+// The arithmetic of CalculatePayment on its own, for texts already read: converts them strictly
+// (rate, amount, months, in that order) and returns the payment, or raises as above.
+double PaymentFor(const QString &amountText, const QString &rateText, const QString &monthsText);
 
 void CalculatePayment(const runtime::EntryBox &amountBox, const runtime::EntryBox &rateBox,
                       const runtime::EntryBox &monthsBox, runtime::ResultBox &resultBox);

@@ -3,7 +3,8 @@
 #include "runtime/messages.h"
 #include "runtime/numbers.h"
 
-namespace loan {
+namespace loan
+{
 
 using namespace runtime;
 
@@ -13,7 +14,8 @@ bool CheckRange(double lowerBound, double upperBound, const QString &entry,
     const double value = LeadingValue(entry);
     const bool withinBounds = value >= lowerBound && value <= upperBound;
     if (!withinBounds)
-        ShowMessage(RangePrompt(lowerBound, upperBound, fieldName), QStringLiteral("Invalid Parameter"));
+        ShowMessage(RangePrompt(lowerBound, upperBound, fieldName),
+                    QStringLiteral("Invalid Parameter"));
     return withinBounds;
 }
 

@@ -5,7 +5,8 @@
 
 #include <QString>
 
-namespace loan {
+namespace loan
+{
 
 bool CheckRange(double lowerBound, double upperBound, const QString &entry,
                 const QString &fieldName);

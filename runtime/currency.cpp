@@ -1,6 +1,7 @@
 #include "currency.h"
 
-namespace runtime {
+namespace runtime
+{
 
 QString CurrencyText(double amount, const QLocale &locale)
 {

@@ -5,7 +5,8 @@
 #include <QLocale>
 #include <QString>
 
-namespace runtime {
+namespace runtime
+{
 
 QString CurrencyText(double amount, const QLocale &locale = QLocale::system());
 

@@ -2,11 +2,10 @@
 
 #include <QFocusEvent>
 
-namespace runtime {
-
-EntryBox::EntryBox(const QString &initialText, QWidget *parent) : QLineEdit(initialText, parent)
+namespace runtime
 {
-}
+
+EntryBox::EntryBox(const QString &initialText, QWidget *parent) : QLineEdit(initialText, parent) {}
 
 void EntryBox::focusOutEvent(QFocusEvent *event)
 {

@@ -5,7 +5,8 @@
 
 #include <QLineEdit>
 
-namespace runtime {
+namespace runtime
+{
 
 class EntryBox : public QLineEdit
 {

@@ -1,8 +1,10 @@
 #include "errors.h"
 
-namespace runtime {
+namespace runtime
+{
 
-namespace {
+namespace
+{
 // Long entries (a pasted page) would make the message box wider than the screen.
 QString shortened(const QString &text)
 {

@@ -6,7 +6,8 @@
 
 #include <exception>
 
-namespace runtime {
+namespace runtime
+{
 
 class RuntimeError : public std::exception
 {

@@ -11,10 +11,10 @@
 #include <exception>
 #include <utility>
 
-namespace runtime {
+namespace runtime
+{
 
-template <typename Handler>
-void RunHandler(Handler &&handler) noexcept
+template <typename Handler> void RunHandler(Handler &&handler) noexcept
 {
     try {
         std::forward<Handler>(handler)();

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace runtime {
+namespace runtime
+{
 
 class RuntimeError;
 

@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <string>
 
-namespace runtime {
+namespace runtime
+{
 
-namespace {
+namespace
+{
 
 bool isBlank(char16_t c)
 {
@@ -152,16 +154,17 @@ QString BoundText(double number)
     // double range would take hundreds of digits that way.
     const bool fixed = magnitude == 0.0 || (magnitude >= 1e-5 && magnitude < 1e15);
     char digits[400];
-    const auto result = std::to_chars(std::begin(digits), std::end(digits), magnitude,
-                                      fixed ? std::chars_format::fixed
-                                            : std::chars_format::scientific);
+    const auto result =
+        std::to_chars(std::begin(digits), std::end(digits), magnitude,
+                      fixed ? std::chars_format::fixed : std::chars_format::scientific);
     const QChar signPosition = number < 0 ? u'-' : u' ';
     return signPosition + QString::fromLatin1(digits, result.ptr - digits);
 }
 
 } // namespace runtime
 
-namespace runtime {
+namespace runtime
+{
 
 void CheckArithmetic(double stepResult)
 {

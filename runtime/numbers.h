@@ -11,7 +11,8 @@
 #include <QString>
 #include <QStringView>
 
-namespace runtime {
+namespace runtime
+{
 
 double LeadingValue(QStringView text);
 
@@ -24,7 +25,8 @@ QString BoundText(double number);
 
 } // namespace runtime
 
-namespace runtime {
+namespace runtime
+{
 
 // The floating-point check after a calculation step: raises ArithmeticFault when the step gave
 // a non-finite result. Its operands are always finite (strict conversions and PowerOf return

@@ -4,7 +4,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-namespace runtime {
+namespace runtime
+{
 
 ResultBox::ResultBox(QWidget *parent) : QFrame(parent)
 {

@@ -6,7 +6,8 @@
 #include <QFrame>
 #include <QStringList>
 
-namespace runtime {
+namespace runtime
+{
 
 class ResultBox : public QFrame
 {

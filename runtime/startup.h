@@ -5,10 +5,10 @@
 
 #include <QApplication>
 
-namespace runtime {
+namespace runtime
+{
 
-template <typename StartupForm>
-int StartUp(int &argc, char **argv)
+template <typename StartupForm> int StartUp(int &argc, char **argv)
 {
     QApplication application(argc, argv);
     StartupForm form;

@@ -13,8 +13,7 @@
 using runtime::ConnectHandler;
 
 Form1::Form1(QWidget *parent)
-    : QWidget(parent),
-      Text1(new runtime::EntryBox(QStringLiteral("120000"), this)),
+    : QWidget(parent), Text1(new runtime::EntryBox(QStringLiteral("120000"), this)),
       Label1(new QLabel(QStringLiteral("Amount of Loan"), this)),
       Label2(new QLabel(QStringLiteral("Annual Interest Rate"), this)),
       Text2(new runtime::EntryBox(QStringLiteral("0.10"), this)),
@@ -23,10 +22,10 @@ Form1::Form1(QWidget *parent)
       Picture1(new runtime::ResultBox(this)),
       Label4(new QLabel(QStringLiteral("Your monthly payment is"), this)),
       Command1(new QPushButton(QStringLiteral("Calculate"), this)),
-      Line1(new QFrame(this)),
-      m_fields{{{Text1, QStringLiteral("Amount of Loan"), 1000, 1000000},
-                {Text2, QStringLiteral("Annual Interest Rate"), 0.05, 0.25},
-                {Text3, QStringLiteral("Length of Loan (in months)"), 1, 360}}}
+      Line1(new QFrame(this)), m_fields{
+                                   {{Text1, QStringLiteral("Amount of Loan"), 1000, 1000000},
+                                    {Text2, QStringLiteral("Annual Interest Rate"), 0.05, 0.25},
+                                    {Text3, QStringLiteral("Length of Loan (in months)"), 1, 360}}}
 {
     setWindowTitle(QStringLiteral("Ombrel - Mortgage Calculator"));
     // The geometry is fixed in pixels, so the type is too: at this size, slightly condensed,
@@ -35,6 +34,14 @@ Form1::Form1(QWidget *parent)
     windowFont.setPixelSize(11);
     windowFont.setStretch(QFont::SemiCondensed);
     setFont(windowFont);
+
+    // Object names as in the form description, for test tools and accessibility inspectors.
+    const std::pair<QWidget *, const char16_t *> names[] = {
+        {Text1, u"Text1"},       {Label1, u"Label1"}, {Label2, u"Label2"},     {Text2, u"Text2"},
+        {Text3, u"Text3"},       {Label3, u"Label3"}, {Picture1, u"Picture1"}, {Label4, u"Label4"},
+        {Command1, u"Command1"}, {Line1, u"Line1"}};
+    for (const auto &[control, name] : names)
+        control->setObjectName(QString::fromUtf16(name));
 
     // Screen readers announce each box by its caption.
     Label1->setBuddy(Text1);

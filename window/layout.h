@@ -5,7 +5,8 @@
 
 #include <QRect>
 
-namespace layout {
+namespace layout
+{
 
 struct TwipRect {
     int left;

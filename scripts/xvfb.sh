@@ -1,0 +1,21 @@
+# Sourced by scripts that need an X server of their own: start_xvfb starts a private Xvfb at
+# 96 DPI on a free display number and exports DISPLAY; stop_xvfb ends it by its process id.
+start_xvfb()
+{
+    local depth_args=(-screen 0 "${XVFB_SCREEN:-1024x768x24}" -dpi "${XVFB_DPI:-96}" -nolisten tcp)
+    local fifo
+    fifo=$(mktemp -u) && mkfifo "$fifo"
+    # -displayfd lets the server pick a free display and tell us which once it is ready.
+    Xvfb -displayfd 3 "${depth_args[@]}" 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local display
+    read -r -t 20 display <"$fifo" || { echo "Xvfb did not start" >&2; rm -f "$fifo"; return 1; }
+    rm -f "$fifo"
+    export DISPLAY=":$display"
+}
+
+stop_xvfb()
+{
+    [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+}

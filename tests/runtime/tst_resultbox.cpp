@@ -1,0 +1,94 @@
+#include "messageboxwatcher.h"
+#include "runtime/resultbox.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace runtime;
+
+class tst_ResultBox : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup();
+    void keepsWhatWasPrinted();
+    void printedWhileHiddenShowsOnceShown();
+    void repaintsAfterBeingCoveredAgain();
+    void clearErasesAndResetsThePrintPosition();
+};
+
+namespace
+{
+QImage rendering(QWidget &box)
+{
+    return box.grab().toImage();
+}
+
+// A box of the same size that nothing has been printed into.
+QImage blankRendering(const QSize &size)
+{
+    ResultBox blank;
+    blank.resize(size);
+    return rendering(blank);
+}
+} // namespace
+
+void tst_ResultBox::cleanup()
+{
+    QVERIFY(noWindowLeftOpen());
+}
+
+void tst_ResultBox::keepsWhatWasPrinted()
+{
+    ResultBox box;
+    QSignalSpy changed(&box, &ResultBox::contentsChanged);
+    PrintInBox(box, u"$5.37"_qs);
+    PrintInBox(box, u"$6.00"_qs);
+    QCOMPARE(box.lines(), QStringList({u"$5.37"_qs, u"$6.00"_qs}));
+    QCOMPARE(changed.count(), 2);
+}
+
+void tst_ResultBox::printedWhileHiddenShowsOnceShown()
+{
+    ResultBox box;
+    box.resize(105, 17);
+    PrintInBox(box, u"$3,872.06"_qs);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QVERIFY(rendering(box) != blankRendering(box.size()));
+    box.hide();
+}
+
+void tst_ResultBox::repaintsAfterBeingCoveredAgain()
+{
+    ResultBox box;
+    box.resize(105, 17);
+    PrintInBox(box, u"$3,872.06"_qs);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QImage before = rendering(box);
+    box.hide();
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.repaint();
+    QCOMPARE(rendering(box), before);
+    box.hide();
+}
+
+void tst_ResultBox::clearErasesAndResetsThePrintPosition()
+{
+    ResultBox box;
+    box.resize(105, 40);
+    PrintInBox(box, u"first"_qs);
+    const QImage firstLineOnly = rendering(box);
+    PrintInBox(box, u"second"_qs);
+    ClearBox(box);
+    QVERIFY(box.lines().isEmpty());
+    QCOMPARE(rendering(box), blankRendering(box.size()));
+    // Printing after a clear starts again at the top.
+    PrintInBox(box, u"first"_qs);
+    QCOMPARE(rendering(box), firstLineOnly);
+}
+
+QTEST_MAIN(tst_ResultBox)
+#include "tst_resultbox.moc"

@@ -1,0 +1,50 @@
+#include "messageboxwatcher.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QMessageBox>
+#include <QTimer>
+
+MessageBoxWatcher::MessageBoxWatcher(Reactivation reactivation) : m_reactivation(reactivation)
+{
+    qApp->installEventFilter(this);
+}
+
+MessageBoxWatcher::~MessageBoxWatcher()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool MessageBoxWatcher::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QMessageBox *>(watched);
+    if (box && event->type() == QEvent::Show) {
+        m_messages.append({box->windowTitle(), box->text(), box->icon() != QMessageBox::NoIcon,
+                           int(box->buttons().size())});
+        // Dismissed from the box's own nested event loop once it has the activation, as a
+        // user could only click it then (and then the window's own focus has moved out).
+        auto *poll = new QTimer(box);
+        connect(poll, &QTimer::timeout, box, [box, poll, tries = 0]() mutable {
+            if (!box->isActiveWindow() && ++tries < 200)
+                return;
+            poll->stop();
+            if (!box->buttons().isEmpty())
+                box->buttons().constFirst()->click();
+            else
+                box->reject();
+        });
+        poll->start(0);
+    }
+    if (box && event->type() == QEvent::Hide && m_reactivation == Reactivation::AtOnce &&
+        box->parentWidget()) {
+        QApplication::setActiveWindow(box->parentWidget()->window());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool noWindowLeftOpen()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::none_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
+}

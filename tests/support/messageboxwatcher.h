@@ -1,0 +1,40 @@
+// Watches every message box the application shows, records what it said, and dismisses it by
+// clicking its first button, as a user would. Install one per test function; tests never wait
+// on a modal box.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class MessageBoxWatcher : public QObject
+{
+public:
+    struct Message {
+        QString title;
+        QString text;
+        bool hasIcon;
+        int buttonCount;
+    };
+
+    // How the window system hands the activation back when a box closes: later, as the
+    // headless platform and X11 do, or at once, inside the closing, as some desktops do.
+    enum class Reactivation { Later, AtOnce };
+
+    explicit MessageBoxWatcher(Reactivation reactivation = Reactivation::Later);
+    ~MessageBoxWatcher() override;
+
+    const QList<Message> &messages() const { return m_messages; }
+    qsizetype count() const { return m_messages.size(); }
+    QString lastText() const { return m_messages.isEmpty() ? QString() : m_messages.last().text; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QList<Message> m_messages;
+    Reactivation m_reactivation;
+};
+
+// True when no top-level window of the application is visible: tests end with nothing open.
+bool noWindowLeftOpen();

@@ -1,0 +1,262 @@
+#include "messageboxwatcher.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class tst_Form1 : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup();
+    void captionAndClientArea();
+    void controls_data();
+    void controls();
+    void textsFitTheirBoxes_data();
+    void textsFitTheirBoxes();
+    void paymentPrintedDuringLoad();
+    void focusInFirstBoxAtShow();
+    void tabOrder_data();
+    void tabOrder();
+    void labelsNeverTakeTheFocus();
+    void enterAndEscapeDoNotCalculate_data();
+    void enterAndEscapeDoNotCalculate();
+    void calculateReadsTheEntriesAfresh();
+    void twoClicksLeaveOneLine();
+    void anErrorLeavesTheWindowRunning();
+    void closingEndsTheProgram();
+};
+
+namespace
+{
+// The name of the control holding the focus; while the window is inactive, nothing.
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : u"(none)"_qs;
+}
+
+void showActive(Form1 &form)
+{
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+}
+
+QWidget *control(Form1 &form, const QString &name)
+{
+    return form.findChild<QWidget *>(name);
+}
+} // namespace
+
+void tst_Form1::cleanup()
+{
+    QVERIFY(noWindowLeftOpen());
+}
+
+void tst_Form1::captionAndClientArea()
+{
+    Form1 form;
+    QCOMPARE(form.windowTitle(), u"Ombrel - Mortgage Calculator"_qs);
+    // 4395 x 2595 twips at 15 twips a pixel, and not resizable.
+    QCOMPARE(form.size(), QSize(293, 173));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+}
+
+void tst_Form1::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("Text1") << u"Text1"_qs << QRect(2400, 120, 1575, 285) << u"120000"_qs;
+    QTest::newRow("Label1") << u"Label1"_qs << QRect(360, 120, 1215, 255) << u"Amount of Loan"_qs;
+    QTest::newRow("Label2") << u"Label2"_qs << QRect(360, 480, 1575, 255)
+                            << u"Annual Interest Rate"_qs;
+    QTest::newRow("Text2") << u"Text2"_qs << QRect(2400, 480, 1575, 285) << u"0.10"_qs;
+    QTest::newRow("Text3") << u"Text3"_qs << QRect(2400, 840, 1575, 285) << u"36"_qs;
+    QTest::newRow("Label3") << u"Label3"_qs << QRect(360, 840, 2055, 255)
+                            << u"Length of Loan (in months)"_qs;
+    QTest::newRow("Picture1") << u"Picture1"_qs << QRect(2400, 2160, 1575, 255) << QString();
+    QTest::newRow("Label4") << u"Label4"_qs << QRect(360, 2160, 1935, 255)
+                            << u"Your monthly payment is"_qs;
+    QTest::newRow("Command1") << u"Command1"_qs << QRect(1440, 1440, 1215, 375) << u"Calculate"_qs;
+    QTest::newRow("Line1") << u"Line1"_qs << QRect(360, 1320, 3600, 15) << QString();
+}
+
+void tst_Form1::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    Form1 form;
+    QWidget *widget = control(form, name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(),
+             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    if (auto *entry = qobject_cast<QLineEdit *>(widget))
+        QCOMPARE(entry->text(), text);
+    else if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), text);
+    else if (auto *button = qobject_cast<QPushButton *>(widget))
+        QCOMPARE(button->text(), text);
+}
+
+void tst_Form1::textsFitTheirBoxes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Label1") << u"Label1"_qs << u"Amount of Loan"_qs;
+    QTest::newRow("Label2") << u"Label2"_qs << u"Annual Interest Rate"_qs;
+    QTest::newRow("Label3") << u"Label3"_qs << u"Length of Loan (in months)"_qs;
+    QTest::newRow("Label4") << u"Label4"_qs << u"Your monthly payment is"_qs;
+    QTest::newRow("Command1") << u"Command1"_qs << u"Calculate"_qs;
+    QTest::newRow("largest amount") << u"Text1"_qs << u"1000000.00"_qs;
+    QTest::newRow("largest payment") << u"Picture1"_qs << u"$1,000,000.00"_qs;
+    QTest::newRow("payment in French")
+        << u"Picture1"_qs << u"1\u202f000\u202f000,00\u00a0\u20ac"_qs;
+}
+
+void tst_Form1::textsFitTheirBoxes()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    Form1 form;
+    QWidget *widget = control(form, name);
+    // The room inside the frame and margins a box draws; a caption has its whole box.
+    int room = widget->width();
+    if (qobject_cast<QLineEdit *>(widget) || qobject_cast<runtime::ResultBox *>(widget))
+        room = widget->contentsRect().width() - 4;
+    if (qobject_cast<QPushButton *>(widget))
+        room = widget->width() - 8;
+    QVERIFY2(widget->fontMetrics().horizontalAdvance(text) <= room,
+             qPrintable(u"%1 needs %2 px, has %3"_qs.arg(text)
+                            .arg(widget->fontMetrics().horizontalAdvance(text))
+                            .arg(room)));
+    QVERIFY(widget->fontMetrics().height() <= widget->height());
+}
+
+void tst_Form1::paymentPrintedDuringLoad()
+{
+    Form1 form;
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+    showActive(form);
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+}
+
+void tst_Form1::focusInFirstBoxAtShow()
+{
+    Form1 form;
+    showActive(form);
+    QCOMPARE(QApplication::focusWidget(), form.Text1);
+}
+
+void tst_Form1::tabOrder_data()
+{
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("tab") << false << QStringList{u"Text2"_qs,    u"Text3"_qs, u"Picture1"_qs,
+                                                 u"Command1"_qs, u"Text1"_qs, u"Text2"_qs};
+    QTest::newRow("shift tab") << true
+                               << QStringList{u"Command1"_qs, u"Picture1"_qs, u"Text3"_qs,
+                                              u"Text2"_qs,    u"Text1"_qs,    u"Command1"_qs};
+}
+
+void tst_Form1::tabOrder()
+{
+    QFETCH(bool, backwards);
+    QFETCH(QStringList, order);
+    MessageBoxWatcher watcher;
+    Form1 form;
+    showActive(form);
+    for (const QString &expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(focusName(), expected);
+    }
+    QCOMPARE(watcher.count(), 0);
+}
+
+void tst_Form1::labelsNeverTakeTheFocus()
+{
+    Form1 form;
+    showActive(form);
+    for (QLabel *label : {form.Label1, form.Label2, form.Label3, form.Label4}) {
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), form.Text1);
+    }
+}
+
+void tst_Form1::enterAndEscapeDoNotCalculate_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter);
+    QTest::newRow("escape") << int(Qt::Key_Escape);
+}
+
+void tst_Form1::enterAndEscapeDoNotCalculate()
+{
+    QFETCH(int, key);
+    Form1 form;
+    showActive(form);
+    form.Text1->setText(u"1000"_qs);
+    QTest::keyClick(form.Text1, Qt::Key(key));
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+    QVERIFY(!form.Command1->isDefault());
+    QVERIFY(form.isVisible());
+}
+
+void tst_Form1::calculateReadsTheEntriesAfresh()
+{
+    Form1 form;
+    showActive(form);
+    form.Text1->setText(u"1000"_qs);
+    form.Text2->setText(u"0.06"_qs);
+    form.Text3->setText(u"12"_qs);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$86.07"_qs});
+}
+
+void tst_Form1::twoClicksLeaveOneLine()
+{
+    Form1 form;
+    showActive(form);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+}
+
+void tst_Form1::anErrorLeavesTheWindowRunning()
+{
+    MessageBoxWatcher watcher;
+    Form1 form;
+    showActive(form);
+    form.Text2->setText(u"abc"_qs);
+    form.Command1->click();
+    QCOMPARE(watcher.count(), 1);
+    QVERIFY(watcher.lastText().startsWith(u"\u201Cabc\u201D is not a number"_qs));
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+    QVERIFY(form.isVisible());
+    form.Text2->setText(u"0.10"_qs);
+    form.Text1->setText(u"1000"_qs);
+    form.Command1->click();
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$32.27"_qs});
+}
+
+void tst_Form1::closingEndsTheProgram()
+{
+    Form1 form;
+    showActive(form);
+    QTimer::singleShot(0, &form, &QWidget::close);
+    // Should closing not end the event loop, this ends it with a failure code instead of hanging.
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(tst_Form1)
+#include "tst_form1.moc"

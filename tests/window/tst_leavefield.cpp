@@ -1,0 +1,196 @@
+#include "messageboxwatcher.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+class tst_LeaveField : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup();
+    void leavingByKey_data();
+    void leavingByKey();
+    void clickingElsewhere();
+    void clickingCalculateWithABadEntry();
+    void twoBadBoxesNeverAlternate_data();
+    void twoBadBoxesNeverAlternate();
+    void losingTheWindowIsNotLeaving();
+};
+
+namespace
+{
+// The name of the control holding the focus; while the window is inactive, nothing.
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : u"(none)"_qs;
+}
+
+void showActive(Form1 &form)
+{
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+}
+
+runtime::EntryBox *box(Form1 &form, int number)
+{
+    return number == 1 ? form.Text1 : number == 2 ? form.Text2 : form.Text3;
+}
+
+const QString amountPrompt = u"The Amount of Loan must be between  1000 and  1000000"_qs;
+const QString ratePrompt = u"The Annual Interest Rate must be between  0.05 and  0.25"_qs;
+const QString monthsPrompt = u"The Length of Loan (in months) must be between  1 and  360"_qs;
+} // namespace
+
+void tst_LeaveField::cleanup()
+{
+    QVERIFY(noWindowLeftOpen());
+}
+
+void tst_LeaveField::leavingByKey_data()
+{
+    QTest::addColumn<int>("boxNumber");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("focusAfter");
+
+    QTest::newRow("months 400") << 3 << u"400"_qs << false << monthsPrompt << u"Text3"_qs;
+    QTest::newRow("months 240") << 3 << u"240"_qs << false << QString() << u"Picture1"_qs;
+    QTest::newRow("months 36 months")
+        << 3 << u"36 months"_qs << false << QString() << u"Picture1"_qs;
+    QTest::newRow("months 0 backwards") << 3 << u"0"_qs << true << monthsPrompt << u"Text3"_qs;
+    QTest::newRow("rate 10") << 2 << u"10"_qs << false << ratePrompt << u"Text2"_qs;
+    QTest::newRow("rate 0.05 backwards") << 2 << u"0.05"_qs << true << QString() << u"Text1"_qs;
+    QTest::newRow("amount 999") << 1 << u"999"_qs << false << amountPrompt << u"Text1"_qs;
+    QTest::newRow("amount 1000") << 1 << u"1000"_qs << false << QString() << u"Text2"_qs;
+    QTest::newRow("amount 1000000") << 1 << u"1000000"_qs << false << QString() << u"Text2"_qs;
+    QTest::newRow("amount empty") << 1 << QString() << false << amountPrompt << u"Text1"_qs;
+    QTest::newRow("amount 120,000") << 1 << u"120,000"_qs << false << amountPrompt << u"Text1"_qs;
+    QTest::newRow("amount 12 0000") << 1 << u"12 0000"_qs << false << QString() << u"Text2"_qs;
+    QTest::newRow("amount letters") << 1 << u"abc"_qs << true << amountPrompt << u"Text1"_qs;
+}
+
+void tst_LeaveField::leavingByKey()
+{
+    QFETCH(int, boxNumber);
+    QFETCH(QString, entry);
+    QFETCH(bool, backwards);
+    QFETCH(QString, prompt);
+    QFETCH(QString, focusAfter);
+
+    MessageBoxWatcher watcher;
+    Form1 form;
+    showActive(form);
+    runtime::EntryBox *leaving = box(form, boxNumber);
+    leaving->setFocus(Qt::OtherFocusReason);
+    leaving->clear();
+    QTest::keyClicks(leaving, entry);
+
+    QTest::keyClick(leaving, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+
+    QCOMPARE(watcher.count(), prompt.isEmpty() ? 0 : 1);
+    if (!prompt.isEmpty()) {
+        QCOMPARE(watcher.messages().first().title, u"Invalid Parameter"_qs);
+        QCOMPARE(watcher.lastText(), prompt);
+    }
+    QTRY_COMPARE(focusName(), focusAfter);
+    QCOMPARE(leaving->text(), entry);
+    // Leaving never computes.
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+}
+
+void tst_LeaveField::clickingElsewhere()
+{
+    MessageBoxWatcher watcher;
+    Form1 form;
+    showActive(form);
+    form.Text3->setFocus(Qt::OtherFocusReason);
+    form.Text3->setText(u"400"_qs);
+    QTest::mouseClick(form.Picture1, Qt::LeftButton);
+    QCOMPARE(watcher.count(), 1);
+    QCOMPARE(watcher.lastText(), monthsPrompt);
+    QTRY_COMPARE(QApplication::focusWidget(), form.Text3);
+}
+
+void tst_LeaveField::clickingCalculateWithABadEntry()
+{
+    MessageBoxWatcher watcher;
+    Form1 form;
+    showActive(form);
+    form.Text1->setText(u"999"_qs);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QCOMPARE(watcher.count(), 1);
+    QCOMPARE(watcher.lastText(), amountPrompt);
+    QTRY_COMPARE(QApplication::focusWidget(), form.Text1);
+    // Whether the click still calculates is up to the window system's event order (a real
+    // modal box swallows it); either way the box holds a payment for real entries.
+    const QStringList shown = form.Picture1->lines();
+    QVERIFY2(shown == QStringList{u"$3,872.06"_qs} || shown == QStringList{u"$32.23"_qs},
+             qPrintable(shown.join(u'|')));
+    QCOMPARE(form.Text1->text(), u"999"_qs);
+}
+
+void tst_LeaveField::twoBadBoxesNeverAlternate_data()
+{
+    QTest::addColumn<MessageBoxWatcher::Reactivation>("reactivation");
+    QTest::newRow("reactivated later") << MessageBoxWatcher::Reactivation::Later;
+    QTest::newRow("reactivated at once") << MessageBoxWatcher::Reactivation::AtOnce;
+}
+
+void tst_LeaveField::twoBadBoxesNeverAlternate()
+{
+    QFETCH(MessageBoxWatcher::Reactivation, reactivation);
+    MessageBoxWatcher watcher(reactivation);
+    Form1 form;
+    showActive(form);
+    form.Text1->setText(u"999"_qs);
+    form.Text2->setText(u"10"_qs);
+
+    for (int press = 1; press <= 3; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(watcher.count(), press);
+        QCOMPARE(watcher.lastText(), amountPrompt);
+        QTRY_COMPARE(QApplication::focusWidget(), form.Text1);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(watcher.count(), 4);
+    QTRY_COMPARE(QApplication::focusWidget(), form.Text1);
+
+    // Mended, the first box lets the focus go; the second then holds it.
+    form.Text1->setText(u"1000"_qs);
+    QTest::keyClick(form.Text1, Qt::Key_Tab);
+    QCOMPARE(watcher.count(), 4);
+    QTRY_COMPARE(QApplication::focusWidget(), form.Text2);
+    QTest::keyClick(form.Text2, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(watcher.count(), 5);
+    QCOMPARE(watcher.lastText(), ratePrompt);
+    QTRY_COMPARE(QApplication::focusWidget(), form.Text2);
+    // Settled: nothing more arrives while nobody acts.
+    QTest::qWait(50);
+    QCOMPARE(watcher.count(), 5);
+}
+
+void tst_LeaveField::losingTheWindowIsNotLeaving()
+{
+    MessageBoxWatcher watcher;
+    Form1 form;
+    showActive(form);
+    form.Text3->setFocus(Qt::OtherFocusReason);
+    form.Text3->setText(u"400"_qs);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    showActive(form);
+    QCOMPARE(watcher.count(), 0);
+    QCOMPARE(QApplication::focusWidget(), form.Text3);
+    other.hide();
+}
+
+QTEST_MAIN(tst_LeaveField)
+#include "tst_leavefield.moc"
