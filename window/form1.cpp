@@ -59,6 +59,9 @@ Form1::Form1(QWidget *parent)
     ConnectHandler(Text3, &runtime::EntryBox::leftByUser, this, &Form1::Text3_LostFocus);
 
     setFixedSize(layout::inPixels(layout::ClientArea).size());
+    // The layout is absolute, so a maximise button would only enlarge empty space.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     Text1->setGeometry(layout::inPixels(layout::Text1));
     Label1->setGeometry(layout::inPixels(layout::Label1));
     Label2->setGeometry(layout::inPixels(layout::Label2));
