@@ -16,9 +16,9 @@ start_xvfb
 trap 'kill "$program_pid" 2>/dev/null; stop_xvfb' EXIT
 QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
 program_pid=$!
-xdotool search --sync --onlyvisible --name "Mortgage Calculator" >/dev/null
+window=$(xdotool search --sync --onlyvisible --name '^Ombrel - Mortgage Calculator$' | head -n 1)
 sleep 0.5 # let the first paint land
 mkdir -p build/screenshots
 screenshot=$PWD/build/screenshots/window.png
-import -window root -crop 320x200+0+0 +repage "$screenshot"
+import -window "$window" "$screenshot"
 echo "Screenshot: $screenshot"

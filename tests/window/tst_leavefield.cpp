@@ -17,6 +17,7 @@ private Q_SLOTS:
     void twoBadBoxesNeverAlternate_data();
     void twoBadBoxesNeverAlternate();
     void losingTheWindowIsNotLeaving();
+    void closingWithABadEntry();
 };
 
 namespace
@@ -190,6 +191,18 @@ void tst_LeaveField::losingTheWindowIsNotLeaving()
     QCOMPARE(watcher.count(), 0);
     QCOMPARE(QApplication::focusWidget(), form.Text3);
     other.hide();
+}
+
+void tst_LeaveField::closingWithABadEntry()
+{
+    MessageBoxWatcher watcher;
+    Form1 form;
+    showActive(form);
+    form.Text3->setFocus(Qt::OtherFocusReason);
+    form.Text3->setText(u"400"_qs);
+    QVERIFY(form.close());
+    QCOMPARE(watcher.count(), 0);
+    QVERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(tst_LeaveField)
