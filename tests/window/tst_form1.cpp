@@ -1,5 +1,6 @@
 #include "messageboxwatcher.h"
 #include "window/form1.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -32,20 +33,6 @@ private Q_SLOTS:
 
 namespace
 {
-// The name of the control holding the focus; while the window is inactive, nothing.
-QString focusName()
-{
-    QWidget *focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : u"(none)"_qs;
-}
-
-void showActive(Form1 &form)
-{
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-}
-
 QWidget *control(Form1 &form, const QString &name)
 {
     return form.findChild<QWidget *>(name);
@@ -143,14 +130,14 @@ void tst_Form1::paymentPrintedDuringLoad()
 {
     Form1 form;
     QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
-    showActive(form);
+    QVERIFY(showActive(form));
     QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
 }
 
 void tst_Form1::focusInFirstBoxAtShow()
 {
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     QCOMPARE(QApplication::focusWidget(), form.Text1);
 }
 
@@ -171,7 +158,7 @@ void tst_Form1::tabOrder()
     QFETCH(QStringList, order);
     MessageBoxWatcher watcher;
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     for (const QString &expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
                         backwards ? Qt::ShiftModifier : Qt::NoModifier);
@@ -183,7 +170,7 @@ void tst_Form1::tabOrder()
 void tst_Form1::labelsNeverTakeTheFocus()
 {
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     for (QLabel *label : {form.Label1, form.Label2, form.Label3, form.Label4}) {
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         QTest::mouseClick(label, Qt::LeftButton);
@@ -203,7 +190,7 @@ void tst_Form1::enterAndEscapeDoNotCalculate()
 {
     QFETCH(int, key);
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     form.Text1->setText(u"1000"_qs);
     QTest::keyClick(form.Text1, Qt::Key(key));
     QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
@@ -214,7 +201,7 @@ void tst_Form1::enterAndEscapeDoNotCalculate()
 void tst_Form1::calculateReadsTheEntriesAfresh()
 {
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     form.Text1->setText(u"1000"_qs);
     form.Text2->setText(u"0.06"_qs);
     form.Text3->setText(u"12"_qs);
@@ -225,7 +212,7 @@ void tst_Form1::calculateReadsTheEntriesAfresh()
 void tst_Form1::twoClicksLeaveOneLine()
 {
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
@@ -235,7 +222,7 @@ void tst_Form1::anErrorLeavesTheWindowRunning()
 {
     MessageBoxWatcher watcher;
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     form.Text2->setText(u"abc"_qs);
     form.Command1->click();
     QCOMPARE(watcher.count(), 1);
@@ -251,7 +238,7 @@ void tst_Form1::anErrorLeavesTheWindowRunning()
 void tst_Form1::closingEndsTheProgram()
 {
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     QTimer::singleShot(0, &form, &QWidget::close);
     // Should closing not end the event loop, this ends it with a failure code instead of hanging.
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });

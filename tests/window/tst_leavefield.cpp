@@ -1,5 +1,6 @@
 #include "messageboxwatcher.h"
 #include "window/form1.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -22,20 +23,6 @@ private Q_SLOTS:
 
 namespace
 {
-// The name of the control holding the focus; while the window is inactive, nothing.
-QString focusName()
-{
-    QWidget *focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : u"(none)"_qs;
-}
-
-void showActive(Form1 &form)
-{
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-}
-
 runtime::EntryBox *box(Form1 &form, int number)
 {
     return number == 1 ? form.Text1 : number == 2 ? form.Text2 : form.Text3;
@@ -85,7 +72,7 @@ void tst_LeaveField::leavingByKey()
 
     MessageBoxWatcher watcher;
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     runtime::EntryBox *leaving = box(form, boxNumber);
     leaving->setFocus(Qt::OtherFocusReason);
     leaving->clear();
@@ -108,7 +95,7 @@ void tst_LeaveField::clickingElsewhere()
 {
     MessageBoxWatcher watcher;
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     form.Text3->setFocus(Qt::OtherFocusReason);
     form.Text3->setText(u"400"_qs);
     QTest::mouseClick(form.Picture1, Qt::LeftButton);
@@ -121,7 +108,7 @@ void tst_LeaveField::clickingCalculateWithABadEntry()
 {
     MessageBoxWatcher watcher;
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     form.Text1->setText(u"999"_qs);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     QCOMPARE(watcher.count(), 1);
@@ -147,7 +134,7 @@ void tst_LeaveField::twoBadBoxesNeverAlternate()
     QFETCH(MessageBoxWatcher::Reactivation, reactivation);
     MessageBoxWatcher watcher(reactivation);
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     form.Text1->setText(u"999"_qs);
     form.Text2->setText(u"10"_qs);
 
@@ -179,15 +166,13 @@ void tst_LeaveField::losingTheWindowIsNotLeaving()
 {
     MessageBoxWatcher watcher;
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     form.Text3->setFocus(Qt::OtherFocusReason);
     form.Text3->setText(u"400"_qs);
 
     QWidget other;
-    other.show();
-    other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    showActive(form);
+    QVERIFY(showActive(other));
+    QVERIFY(showActive(form));
     QCOMPARE(watcher.count(), 0);
     QCOMPARE(QApplication::focusWidget(), form.Text3);
     other.hide();
@@ -197,7 +182,7 @@ void tst_LeaveField::closingWithABadEntry()
 {
     MessageBoxWatcher watcher;
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     form.Text3->setFocus(Qt::OtherFocusReason);
     form.Text3->setText(u"400"_qs);
     QVERIFY(form.close());
