@@ -138,7 +138,6 @@ void tst_Payment::failuresLeaveTheResultBoxAlone_data()
     QTest::newRow("months zero") << u"1000"_qs << u"0.05"_qs << u"0"_qs << noPayment;
     QTest::newRow("rate zero") << u"1000"_qs << u"0"_qs << u"36"_qs << noPayment;
     QTest::newRow("amount and rate zero") << u"0"_qs << u"0"_qs << u"36"_qs << noPayment;
-    QTest::newRow("amount and months zero") << u"0"_qs << u"0.05"_qs << u"0"_qs << noPayment;
     QTest::newRow("interest overflows") << u"1e308"_qs << u"1e308"_qs << u"36"_qs << noPayment;
     QTest::newRow("negative base, fraction") << u"1000"_qs << u"-24"_qs << u"36.5"_qs << noPayment;
     QTest::newRow("power overflows") << u"1000"_qs << u"0.25"_qs << u"-1e6"_qs << noPayment;
@@ -146,7 +145,6 @@ void tst_Payment::failuresLeaveTheResultBoxAlone_data()
     QTest::newRow("letters") << u"abc"_qs << u"0.10"_qs << u"36"_qs << notANumber;
     QTest::newRow("empty amount") << QString() << u"0.10"_qs << u"36"_qs << u"An entry is empty"_qs;
     QTest::newRow("unit in months") << u"120000"_qs << u"0.10"_qs << u"36 months"_qs << notANumber;
-    QTest::newRow("percent rate") << u"120000"_qs << u"10%"_qs << u"36"_qs << notANumber;
     // Rate, amount, months: the rate's error comes first, and the interest is checked
     // before the months are read.
     QTest::newRow("rate read first") << u"abc"_qs << u"xyz"_qs << u"36"_qs << u"\u201Cxyz\u201D"_qs;

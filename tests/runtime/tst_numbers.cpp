@@ -42,38 +42,28 @@ void tst_Numbers::leadingValue_data()
     QTest::newRow("empty") << QString() << 0.0;
     QTest::newRow("letters") << u"abc"_qs << 0.0;
     QTest::newRow("minus") << u"-5"_qs << -5.0;
-    QTest::newRow("plus") << u"+5"_qs << 5.0;
     QTest::newRow("blank after sign") << u"- 5"_qs << -5.0;
     QTest::newRow("two signs") << u"--5"_qs << 0.0;
     QTest::newRow("second point stops") << u"1.5.3"_qs << 1.5;
     QTest::newRow("leading point") << u".5"_qs << 0.5;
-    QTest::newRow("trailing point") << u"5."_qs << 5.0;
-    QTest::newRow("point alone") << u"."_qs << 0.0;
     QTest::newRow("sign alone") << u"-"_qs << 0.0;
     QTest::newRow("exponent") << u"1e3"_qs << 1000.0;
-    QTest::newRow("signed exponent") << u"1E+3"_qs << 1000.0;
     QTest::newRow("negative exponent") << u"25e-2"_qs << 0.25;
     QTest::newRow("blanks in exponent") << u"1 e - 3"_qs << 0.001;
     QTest::newRow("e without digits") << u"1e"_qs << 1.0;
-    QTest::newRow("e and sign only") << u"7e+x"_qs << 7.0;
     QTest::newRow("no D exponent") << u"1d2"_qs << 1.0;
     QTest::newRow("hex prefix not read") << u"&H10"_qs << 0.0;
-    QTest::newRow("C hex not read") << u"0x10"_qs << 0.0;
     QTest::newRow("decimal comma stops") << u"0,10"_qs << 0.0;
     QTest::newRow("no-break space stops") << u"1\u00a02"_qs << 1.0;
     QTest::newRow("carriage return stops") << u"1\r2"_qs << 1.0;
     QTest::newRow("arabic-indic digits") << u"\u0661\u0662"_qs << 0.0;
-    QTest::newRow("fullwidth digits") << u"\uff11\uff12"_qs << 0.0;
     QTest::newRow("nul stops") << QString(u"4\0"
                                           "5"_qs)
                                << 4.0;
     QTest::newRow("nan spelled") << u"nan"_qs << 0.0;
-    QTest::newRow("inf spelled") << u"inf"_qs << 0.0;
     QTest::newRow("overflow") << u"1e400"_qs << infinity;
-    QTest::newRow("negative overflow") << u"-1e400"_qs << -infinity;
     QTest::newRow("underflow") << u"1e-400"_qs << 0.0;
     QTest::newRow("huge exponent") << u"1e99999999999999999999"_qs << infinity;
-    QTest::newRow("correctly rounded") << u"0.1"_qs << 0.1;
     QTest::newRow("many digits") << u"3.14159265358979323846264338327950288"_qs << M_PI;
 }
 
@@ -105,18 +95,13 @@ void tst_Numbers::strictValue_data()
     QTest::newRow("us grouping") << u"en_US"_qs << u"120,000"_qs << 120000.0;
     QTest::newRow("us exponent") << u"en_US"_qs << u"1.5e3"_qs << 1500.0;
     QTest::newRow("us negative") << u"en_US"_qs << u"-1000"_qs << -1000.0;
-    QTest::newRow("us plus") << u"en_US"_qs << u"+36"_qs << 36.0;
-    QTest::newRow("us leading point") << u"en_US"_qs << u".05"_qs << 0.05;
     QTest::newRow("us underflow reads zero") << u"en_US"_qs << u"1e-400"_qs << 0.0;
     QTest::newRow("de comma") << u"de_DE"_qs << u"0,10"_qs << 0.1;
     QTest::newRow("de period rate") << u"de_DE"_qs << u"0.10"_qs << 0.1;
     QTest::newRow("de period fraction") << u"de_DE"_qs << u"36.5"_qs << 36.5;
     QTest::newRow("de grouping wins") << u"de_DE"_qs << u"120.000"_qs << 120000.0;
     QTest::newRow("de grouping and comma") << u"de_DE"_qs << u"1.000,5"_qs << 1000.5;
-    QTest::newRow("de plain") << u"de_DE"_qs << u"120000"_qs << 120000.0;
     QTest::newRow("fr comma") << u"fr_FR"_qs << u"0,05"_qs << 0.05;
-    QTest::newRow("fr period") << u"fr_FR"_qs << u"0.10"_qs << 0.1;
-    QTest::newRow("c period") << u"C"_qs << u"0.10"_qs << 0.1;
     QTest::newRow("ar native digits") << u"ar_EG"_qs << u"\u0661\u0662"_qs << 12.0;
 }
 
@@ -141,21 +126,16 @@ void tst_Numbers::strictValueRejects_data()
         row("blanks only", u"   "_qs);
         row("letters", u"abc"_qs);
         row("trailing unit", u"36 months"_qs);
-        row("leading unit", u"$1000"_qs);
         row("percent", u"10%"_qs);
         row("blank inside", u"12 0000"_qs);
-        row("two points", u"1.2.3"_qs);
         row("sign alone", u"-"_qs);
         row("point alone", u"."_qs);
         row("dangling exponent", u"1e"_qs);
-        row("hex", u"0x10"_qs);
         row("overflow", u"1e400"_qs);
         row("negative overflow", u"-1e400"_qs);
         row("nan", u"nan"_qs);
-        row("NaN", u"NaN"_qs);
         row("inf", u"inf"_qs);
         row("minus inf", u"-inf"_qs);
-        row("infinity", u"Infinity"_qs);
         row("nul inside", QString(u"1\0"
                                   "2"_qs));
         row("very long", QString(32767, u'9'));
@@ -203,12 +183,6 @@ void tst_Numbers::boundText_data()
     QTest::addColumn<double>("number");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("amount low") << 1000.0 << u" 1000"_qs;
-    QTest::newRow("amount high") << 1000000.0 << u" 1000000"_qs;
-    QTest::newRow("rate low") << 0.05 << u" 0.05"_qs;
-    QTest::newRow("rate high") << 0.25 << u" 0.25"_qs;
-    QTest::newRow("months low") << 1.0 << u" 1"_qs;
-    QTest::newRow("months high") << 360.0 << u" 360"_qs;
     QTest::newRow("zero") << 0.0 << u" 0"_qs;
     QTest::newRow("negative zero") << -0.0 << u" 0"_qs;
     QTest::newRow("negative") << -5.0 << u"-5"_qs;
