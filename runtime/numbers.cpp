@@ -109,6 +109,25 @@ double readAsciiNumber(const std::string &spelling)
     return strtod_l(spelling.c_str(), nullptr, cLocale);
 }
 
+// A grouped number never starts with a group of zeros, yet the toolkit reads "0.125" in German
+// as 125 and "0,125" in English as 125: a rate typed the way the initial "0.10" teaches would
+// silently become a hundred times too large. Such a reading is not the user's meaning.
+bool startsWithZeroGroup(QStringView entry, const QLocale &locale)
+{
+    const qsizetype separator = entry.indexOf(locale.groupSeparator());
+    if (separator < 0)
+        return false;
+    QStringView leadingGroup = entry.left(separator);
+    for (const QString &sign : {locale.negativeSign(), locale.positiveSign()}) {
+        if (leadingGroup.startsWith(sign))
+            leadingGroup = leadingGroup.mid(sign.size());
+    }
+    const QString zero = locale.zeroDigit();
+    while (leadingGroup.startsWith(zero))
+        leadingGroup = leadingGroup.mid(zero.size());
+    return leadingGroup.isEmpty();
+}
+
 } // namespace
 
 double LeadingValue(QStringView text)
@@ -123,6 +142,8 @@ double StrictValue(QStringView text, const QLocale &locale)
     const QStringView entry = text.trimmed();
     bool ok = false;
     double value = entry.isEmpty() ? 0.0 : locale.toDouble(entry, &ok);
+    if (ok && startsWithZeroGroup(entry, locale))
+        ok = false;
     // The regional reading wins wherever the locale accepts the text ("1.000" is a thousand
     // in German); a plain period-decimal number that the locale rejects is still a number, so
     // "0.10" reads the same everywhere.

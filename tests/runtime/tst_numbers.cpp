@@ -100,6 +100,8 @@ void tst_Numbers::strictValue_data()
     QTest::newRow("de period rate") << u"de_DE"_qs << u"0.10"_qs << 0.1;
     QTest::newRow("de period fraction") << u"de_DE"_qs << u"36.5"_qs << 36.5;
     QTest::newRow("de grouping wins") << u"de_DE"_qs << u"120.000"_qs << 120000.0;
+    QTest::newRow("de no zero group") << u"de_DE"_qs << u"0.125"_qs << 0.125;
+    QTest::newRow("de no zeros group") << u"de_DE"_qs << u"-00.125"_qs << -0.125;
     QTest::newRow("de grouping and comma") << u"de_DE"_qs << u"1.000,5"_qs << 1000.5;
     QTest::newRow("fr comma") << u"fr_FR"_qs << u"0,05"_qs << 0.05;
     QTest::newRow("ar native digits") << u"ar_EG"_qs << u"\u0661\u0662"_qs << 12.0;
@@ -139,6 +141,7 @@ void tst_Numbers::strictValueRejects_data()
         row("nul inside", QString(u"1\0"
                                   "2"_qs));
         row("very long", QString(32767, u'9'));
+        row("zero group", locale == u"en_US"_qs ? u"0,125"_qs : u"0.125,5"_qs);
     }
 }
 
