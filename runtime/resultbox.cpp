@@ -1,6 +1,6 @@
 #include "resultbox.h"
 
-#include "resultboxaccessible.h"
+#include "accessibility.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -17,7 +17,7 @@ ResultBox::ResultBox(QWidget *parent) : QFrame(parent)
     setAutoFillBackground(true);
     // A tab stop like the entry boxes, so keyboard users (and screen readers) can reach it.
     setFocusPolicy(Qt::StrongFocus);
-    InstallResultBoxAccessibility();
+    InstallAccessibility();
 }
 
 QString ResultBox::text() const

@@ -26,12 +26,6 @@ LinePosition positionOf(const QStringList &lines, qsizetype offset)
     return {-1, -1};
 }
 
-QAccessibleInterface *createInterface(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("runtime::ResultBox"))
-        return new ResultBoxAccessible(static_cast<ResultBox *>(object));
-    return nullptr;
-}
 } // namespace
 
 ResultBoxAccessible::ResultBoxAccessible(ResultBox *box)
@@ -162,13 +156,6 @@ QString ResultBoxAccessible::attributes(int, int *startOffset, int *endOffset) c
     *startOffset = 0;
     *endOffset = characterCount();
     return QString();
-}
-
-void InstallResultBoxAccessibility()
-{
-    // Registering twice would be harmless too; the toolkit ignores a factory it already has.
-    static const bool installed = (QAccessible::installFactory(&createInterface), true);
-    Q_UNUSED(installed);
 }
 
 } // namespace runtime

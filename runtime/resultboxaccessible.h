@@ -42,8 +42,4 @@ private:
     QString m_announcedText;
 };
 
-// Makes the toolkit give every result box the interface above. Cheap (it only registers a
-// factory) and does not switch accessibility on; safe to call more than once.
-void InstallResultBoxAccessibility();
-
 } // namespace runtime

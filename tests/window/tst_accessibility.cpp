@@ -18,6 +18,7 @@ private Q_SLOTS:
     void cleanup();
     void controls_data();
     void controls();
+    void windowAndRule();
     void resultBoxReadsThePayment();
     void calculationIsAnnounced();
     void rangeMessageIsAnAlert();
@@ -142,6 +143,20 @@ void tst_Accessibility::controls()
         QCOMPARE(labelled.size(), 1);
         QCOMPARE(labelled.first().first->object(), widget);
     }
+}
+
+void tst_Accessibility::windowAndRule()
+{
+    Form1 form;
+    QAccessibleInterface *window = accessibleOf(&form);
+    // Readers announce a window by its frame and title.
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), u"Ombrel - Mortgage Calculator"_qs);
+    QCOMPARE(window->childCount(), 10);
+    QCOMPARE(accessibleOf(form.Line1)->role(), QAccessible::Separator);
+    // Only the program's own kinds change; any other frame stays what the toolkit makes it.
+    QFrame plain(&form);
+    QCOMPARE(accessibleOf(&plain)->role(), QAccessible::Border);
 }
 
 void tst_Accessibility::resultBoxReadsThePayment()
