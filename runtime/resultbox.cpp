@@ -63,6 +63,8 @@ void ResultBox::paintEvent(QPaintEvent *event)
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
+        // Marked whenever it has the focus, however it got it, as the entry boxes are.
+        option.state |= QStyle::State_KeyboardFocusChange;
         option.rect = contentsRect();
         option.backgroundColor = palette().color(backgroundRole());
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
