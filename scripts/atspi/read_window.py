@@ -9,6 +9,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 APP = "mortgage-calculator"
 TITLE = "Ombrel - Mortgage Calculator"
@@ -134,11 +135,27 @@ def main():
     key("ctrl+a")
     subprocess.run(["xdotool", "type", "--delay", "20", "240"], check=True)
     wait_for("the typed entry", lambda: text_of(boxes[2]) == "240")
-    key("Tab", "Tab")
+    key("Tab")
+    # The result box is a tab stop: a reader announces it by its caption and reads the payment.
+    wait_for("the focus in the result box", lambda: focused(result))
+    key("Tab")
     wait_for("the focus on the button", lambda: focused(button))
+    changes = []
+    listener = lambda event: changes.append((event.type, event.source.name, event.any_data))
+    pyatspi.Registry.registerEventListener(listener, "object:text-changed")
     key("space")
-    wait_for("the new payment", lambda: text_of(result) == "$1,158.03")
-    print(f"After Calculate the result box reads {text_of(result)!r}")
+    context = GLib.MainContext.default()
+
+    def announced():
+        while context.iteration(False):
+            pass
+        return any(kind.startswith("object:text-changed:insert") and name == RESULT
+                   and data == "$1,158.03" for kind, name, data in changes)
+
+    wait_for("the result box to announce the new payment", announced)
+    pyatspi.Registry.deregisterEventListener(listener, "object:text-changed")
+    expect(text_of(result) == "$1,158.03", f"result box reads {text_of(result)!r}")
+    print(f"After Calculate the result box announced and reads {text_of(result)!r}")
     print("AT-SPI: every check passed")
 
 
