@@ -31,8 +31,15 @@ LinePosition positionOf(const QStringList &lines, qsizetype offset)
 ResultBoxAccessible::ResultBoxAccessible(ResultBox *box)
     : QAccessibleWidget(box, QAccessible::StaticText), m_announcedText(box->text())
 {
-    // The toolkit deletes the interface when the box goes, and the box's connections go with it.
-    QObject::connect(box, &ResultBox::contentsChanged, box, [this] { announceChange(); });
+    m_changes =
+        QObject::connect(box, &ResultBox::contentsChanged, box, [this] { announceChange(); });
+}
+
+ResultBoxAccessible::~ResultBoxAccessible()
+{
+    // Usually the box has gone first, and the connection with it; not when the toolkit drops
+    // its interfaces while the widgets live on.
+    QObject::disconnect(m_changes);
 }
 
 void ResultBoxAccessible::announceChange()

@@ -15,6 +15,7 @@ class ResultBoxAccessible : public QAccessibleWidget, public QAccessibleTextInte
 {
 public:
     explicit ResultBoxAccessible(ResultBox *box);
+    ~ResultBoxAccessible() override;
 
     QString text(QAccessible::Text t) const override;
     void *interface_cast(QAccessible::InterfaceType t) override;
@@ -40,6 +41,7 @@ private:
 
     // What the reader was last told the box holds.
     QString m_announcedText;
+    QMetaObject::Connection m_changes;
 };
 
 } // namespace runtime

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void characterGeometryRoundTrips();
     void everyChangeIsAnnounced();
     void focusIsReported();
+    void outlivesItsInterface();
 };
 
 namespace
@@ -235,6 +236,24 @@ void tst_ResultBoxAccessible::focusIsReported()
     QCOMPARE(box->text(QAccessible::Name), u"Your monthly payment is"_qs);
     QCOMPARE(box->textInterface()->text(0, -1), u"$3,872.06"_qs);
     form.window.hide();
+}
+
+void tst_ResultBoxAccessible::outlivesItsInterface()
+{
+    CaptionedBox form;
+    QAccessibleInterface *first = accessibleOf(form.box);
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(first));
+    QAccessibleInterface *second = accessibleOf(form.box);
+    QVERIFY(second);
+    seenEvents.clear();
+    PrintInBox(*form.box, u"$1.00"_qs);
+    // Announced once, by the interface that exists, and read from it.
+    const auto updates =
+        std::count_if(seenEvents.cbegin(), seenEvents.cend(), [](const SeenEvent &event) {
+            return event.type == QAccessible::TextUpdated;
+        });
+    QCOMPARE(updates, 1);
+    QCOMPARE(second->textInterface()->text(0, -1), u"$1.00"_qs);
 }
 
 QTEST_MAIN(tst_ResultBoxAccessible)
