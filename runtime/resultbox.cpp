@@ -1,5 +1,7 @@
 #include "resultbox.h"
 
+#include "accessibility.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -15,18 +17,38 @@ ResultBox::ResultBox(QWidget *parent) : QFrame(parent)
     setAutoFillBackground(true);
     // A tab stop like the entry boxes, so keyboard users (and screen readers) can reach it.
     setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibility();
+}
+
+QString ResultBox::text() const
+{
+    return m_lines.join(QLatin1Char('\n'));
+}
+
+QRect ResultBox::lineRect(qsizetype index) const
+{
+    const QRect area = contentsRect().adjusted(2, 0, -1, 0);
+    const int lineHeight = fontMetrics().height();
+    // The first line is centred in a box one line high; later lines follow it downwards.
+    const int top = area.top() + qMax(0, (area.height() - lineHeight) / 2);
+    return QRect(area.left(), top + int(index) * lineHeight, area.width(), lineHeight);
 }
 
 void ResultBox::clear()
 {
-    m_lines.clear();
-    update();
-    Q_EMIT contentsChanged();
+    changeLines({});
 }
 
 void ResultBox::print(const QString &line)
 {
-    m_lines.append(line);
+    QStringList lines = m_lines;
+    lines.append(line);
+    changeLines(std::move(lines));
+}
+
+void ResultBox::changeLines(QStringList lines)
+{
+    m_lines = std::move(lines);
     update();
     Q_EMIT contentsChanged();
 }
@@ -36,17 +58,13 @@ void ResultBox::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    const QRect area = contentsRect().adjusted(2, 0, -1, 0);
-    const int lineHeight = fontMetrics().height();
-    // The first line is centred in a box one line high; later lines follow it downwards.
-    const int top = area.top() + qMax(0, (area.height() - lineHeight) / 2);
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const QRect lineRect(area.left(), top + int(i) * lineHeight, area.width(), lineHeight);
-        painter.drawText(lineRect, Qt::AlignLeft | Qt::AlignVCenter, m_lines[i]);
-    }
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        painter.drawText(lineRect(i), Qt::AlignLeft | Qt::AlignVCenter, m_lines[i]);
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
+        // Marked whenever it has the focus, however it got it, as the entry boxes are.
+        option.state |= QStyle::State_KeyboardFocusChange;
         option.rect = contentsRect();
         option.backgroundColor = palette().color(backgroundRole());
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);

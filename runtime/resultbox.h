@@ -1,6 +1,7 @@
 // The result box: a field the program prints lines of text into. It keeps what was printed
 // (the lines, and with them the print position, which is the next line) and paints it on
 // every repaint, so text printed while the window is hidden shows once the window is shown.
+// Assistive technology reads the same lines (see resultboxaccessible.h).
 #pragma once
 
 #include <QFrame>
@@ -16,6 +17,10 @@ public:
     explicit ResultBox(QWidget *parent = nullptr);
 
     const QStringList &lines() const { return m_lines; }
+    // The printed lines joined by line feeds: what a screen reader reads.
+    QString text() const;
+    // Where line `index` is painted, in the box's coordinates.
+    QRect lineRect(qsizetype index) const;
     void clear();
     void print(const QString &line);
 
@@ -26,6 +31,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void changeLines(QStringList lines);
+
     QStringList m_lines;
 };
 

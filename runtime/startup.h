@@ -3,6 +3,8 @@
 // closes it.
 #pragma once
 
+#include "accessibility.h"
+
 #include <QApplication>
 
 namespace runtime
@@ -11,6 +13,7 @@ namespace runtime
 template <typename StartupForm> int StartUp(int &argc, char **argv)
 {
     QApplication application(argc, argv);
+    InstallAccessibility();
     StartupForm form;
     form.show();
     return application.exec();

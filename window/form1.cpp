@@ -50,6 +50,10 @@ Form1::Form1(QWidget *parent)
     Label4->setBuddy(Picture1);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
+    // A rule one logical pixel high filled whole in the text colour: a drawn line of width one
+    // would cover only half of it at twice the scale, and blur at fractional scales.
+    Line1->setBackgroundRole(QPalette::WindowText);
+    Line1->setAutoFillBackground(true);
     // Enter in an entry box must not press the button.
     Command1->setAutoDefault(false);
 

@@ -1,7 +1,12 @@
 #include "form1.h"
 #include "runtime/startup.h"
 
+#include <QGuiApplication>
+
 int main(int argc, char *argv[])
 {
+    // Ties the window to its installed desktop entry, and through it to the icon, where the
+    // window system asks (Wayland); only a name is stored, nothing is looked up at start-up.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ombrel.MortgageCalculator"));
     return runtime::StartUp<Form1>(argc, argv);
 }

@@ -1,0 +1,13 @@
+// What assistive technology is told about the program's own kinds of widget, where the
+// toolkit's defaults would mislead a screen reader: a result box is static text holding the
+// payment (resultboxaccessible.h), a form is a window, a rule is a separator.
+#pragma once
+
+namespace runtime
+{
+
+// Gives those widgets their interfaces from now on. Cheap (it registers a factory, nothing
+// more), does not switch accessibility on, and safe to call more than once.
+void InstallAccessibility();
+
+} // namespace runtime

@@ -1,0 +1,168 @@
+#include "resultboxaccessible.h"
+
+#include "resultbox.h"
+
+#include <QFontMetrics>
+
+namespace runtime
+{
+
+namespace
+{
+// The line holding `offset` of the joined text, and the offset's column in it.
+struct LinePosition {
+    qsizetype line;
+    qsizetype column;
+};
+
+LinePosition positionOf(const QStringList &lines, qsizetype offset)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // A line's own length is where its line feed stands.
+        if (offset <= lines[i].size())
+            return {i, offset};
+        offset -= lines[i].size() + 1;
+    }
+    return {-1, -1};
+}
+
+} // namespace
+
+ResultBoxAccessible::ResultBoxAccessible(ResultBox *box)
+    : QAccessibleWidget(box, QAccessible::StaticText), m_announcedText(box->text())
+{
+    m_changes =
+        QObject::connect(box, &ResultBox::contentsChanged, box, [this] { announceChange(); });
+}
+
+ResultBoxAccessible::~ResultBoxAccessible()
+{
+    // Usually the box has gone first, and the connection with it; not when the toolkit drops
+    // its interfaces while the widgets live on.
+    QObject::disconnect(m_changes);
+}
+
+void ResultBoxAccessible::announceChange()
+{
+    // An interface exists only once something asked for the box, so a program nobody reads
+    // never gets here.
+    const QString now = box()->text();
+    QAccessibleTextUpdateEvent textChanged(box(), 0, m_announcedText, now);
+    m_announcedText = now;
+    QAccessible::updateAccessibility(&textChanged);
+    // Readers that do not ask for the text read the description, which is the same.
+    QAccessibleEvent descriptionChanged(box(), QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&descriptionChanged);
+}
+
+ResultBox *ResultBoxAccessible::box() const
+{
+    return static_cast<ResultBox *>(widget());
+}
+
+QString ResultBoxAccessible::text(QAccessible::Text t) const
+{
+    switch (t) {
+    case QAccessible::Value:
+    case QAccessible::Description:
+        return box()->text();
+    default:
+        // The name comes from the caption whose buddy the box is.
+        return QAccessibleWidget::text(t);
+    }
+}
+
+void *ResultBoxAccessible::interface_cast(QAccessible::InterfaceType t)
+{
+    if (t == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(t);
+}
+
+void ResultBoxAccessible::selection(int, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = 0;
+}
+
+int ResultBoxAccessible::selectionCount() const
+{
+    return 0;
+}
+
+void ResultBoxAccessible::addSelection(int, int) {}
+
+void ResultBoxAccessible::removeSelection(int) {}
+
+void ResultBoxAccessible::setSelection(int, int, int) {}
+
+int ResultBoxAccessible::cursorPosition() const
+{
+    return 0;
+}
+
+void ResultBoxAccessible::setCursorPosition(int) {}
+
+QString ResultBoxAccessible::text(int startOffset, int endOffset) const
+{
+    const QString all = box()->text();
+    const qsizetype start = qBound(qsizetype(0), qsizetype(startOffset), all.size());
+    // -1 asks for everything up to the end.
+    const qsizetype end =
+        endOffset < 0 ? all.size() : qBound(start, qsizetype(endOffset), all.size());
+    return all.mid(start, end - start);
+}
+
+int ResultBoxAccessible::characterCount() const
+{
+    return int(box()->text().size());
+}
+
+QRect ResultBoxAccessible::characterRect(int offset) const
+{
+    const QStringList &lines = box()->lines();
+    const LinePosition at = positionOf(lines, offset);
+    if (offset < 0 || at.line < 0)
+        return QRect();
+    const QString &line = lines[at.line];
+    const QFontMetrics metrics = box()->fontMetrics();
+    const QRect lineRect = box()->lineRect(at.line);
+    const int left = lineRect.left() + metrics.horizontalAdvance(line.left(at.column));
+    const int width = at.column < line.size() ? metrics.horizontalAdvance(line.at(at.column)) : 0;
+    const QRect local(left, lineRect.top(), width, lineRect.height());
+    return QRect(box()->mapToGlobal(local.topLeft()), local.size());
+}
+
+int ResultBoxAccessible::offsetAtPoint(const QPoint &point) const
+{
+    const QPoint local = box()->mapFromGlobal(point);
+    const QStringList &lines = box()->lines();
+    const QFontMetrics metrics = box()->fontMetrics();
+    int lineStart = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRect lineRect = box()->lineRect(i);
+        if (local.y() >= lineRect.top() && local.y() <= lineRect.bottom()) {
+            int x = lineRect.left();
+            for (qsizetype column = 0; column < lines[i].size(); ++column) {
+                const int advance = metrics.horizontalAdvance(lines[i].at(column));
+                if (local.x() >= x && local.x() < x + advance)
+                    return lineStart + int(column);
+                x += advance;
+            }
+            return -1;
+        }
+        lineStart += int(lines[i].size()) + 1;
+    }
+    return -1;
+}
+
+void ResultBoxAccessible::scrollToSubstring(int, int) {}
+
+QString ResultBoxAccessible::attributes(int, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return QString();
+}
+
+} // namespace runtime

@@ -1,0 +1,47 @@
+// What assistive technology sees of a result box: static text named by its caption (the label
+// whose buddy it is), whose text, description and value are the printed lines joined by line
+// feeds, readable through the accessible Text interface, so a screen reader can read the
+// payment. Once a reader has asked for a box, it is told of every change of the box's text.
+#pragma once
+
+#include <QAccessibleWidget>
+
+namespace runtime
+{
+
+class ResultBox;
+
+class ResultBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit ResultBoxAccessible(ResultBox *box);
+    ~ResultBoxAccessible() override;
+
+    QString text(QAccessible::Text t) const override;
+    void *interface_cast(QAccessible::InterfaceType t) override;
+
+    // QAccessibleTextInterface: the box has no caret and no selection.
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint &point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+
+private:
+    ResultBox *box() const;
+    void announceChange();
+
+    // What the reader was last told the box holds.
+    QString m_announcedText;
+    QMetaObject::Connection m_changes;
+};
+
+} // namespace runtime

@@ -1,0 +1,260 @@
+#include "accessibility.h"
+#include "messageboxwatcher.h"
+#include "runtime/resultbox.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QTest>
+
+using namespace runtime;
+
+class tst_ResultBoxAccessible : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void roleNameAndRelation();
+    void textFollowsThePrintedLines_data();
+    void textFollowsThePrintedLines();
+    void textRanges_data();
+    void textRanges();
+    void characterGeometryRoundTrips();
+    void everyChangeIsAnnounced();
+    void focusIsReported();
+    void outlivesItsInterface();
+};
+
+namespace
+{
+struct SeenEvent {
+    QAccessible::Event type;
+    QObject *object;
+    QString removed;
+    QString inserted;
+};
+
+QList<SeenEvent> seenEvents;
+
+void recordEvent(QAccessibleEvent *event)
+{
+    SeenEvent seen{event->type(), event->object(), {}, {}};
+    if (event->type() == QAccessible::TextUpdated) {
+        const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
+        seen.removed = update->textRemoved();
+        seen.inserted = update->textInserted();
+    }
+    seenEvents.append(seen);
+}
+
+// A result box with its caption, as a window holds them.
+struct CaptionedBox {
+    QWidget window;
+    QLabel *caption = new QLabel(u"Your monthly payment is"_qs, &window);
+    ResultBox *box = new ResultBox(&window);
+
+    CaptionedBox()
+    {
+        caption->setBuddy(box);
+        caption->setGeometry(10, 10, 130, 17);
+        box->setGeometry(150, 10, 105, 80);
+    }
+};
+
+QAccessibleInterface *accessibleOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+} // namespace
+
+void tst_ResultBoxAccessible::initTestCase()
+{
+    // The handler sees every event a screen reader would.
+    QAccessible::installUpdateHandler(&recordEvent);
+    switchAccessibilityOn();
+}
+
+void tst_ResultBoxAccessible::init()
+{
+    seenEvents.clear();
+}
+
+void tst_ResultBoxAccessible::cleanup()
+{
+    QVERIFY(noWindowLeftOpen());
+}
+
+void tst_ResultBoxAccessible::roleNameAndRelation()
+{
+    CaptionedBox form;
+    QAccessibleInterface *box = accessibleOf(form.box);
+    QVERIFY(box);
+    QCOMPARE(box->role(), QAccessible::StaticText);
+    QCOMPARE(box->text(QAccessible::Name), u"Your monthly payment is"_qs);
+    QVERIFY(box->textInterface());
+    QVERIFY(box->state().focusable);
+
+    const auto labels = box->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.first().first->object(), form.caption);
+}
+
+void tst_ResultBoxAccessible::textFollowsThePrintedLines_data()
+{
+    QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<bool>("clearedAfter");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("nothing") << QStringList() << false << QString();
+    QTest::newRow("one line") << QStringList{u"$3,872.06"_qs} << false << u"$3,872.06"_qs;
+    QTest::newRow("two lines") << QStringList{u"$1.00"_qs, u"$2.00"_qs} << false
+                               << u"$1.00\n$2.00"_qs;
+    QTest::newRow("empty line kept") << QStringList{QString(), u"x"_qs} << false << u"\nx"_qs;
+    QTest::newRow("cleared") << QStringList{u"$3,872.06"_qs} << true << QString();
+}
+
+void tst_ResultBoxAccessible::textFollowsThePrintedLines()
+{
+    QFETCH(QStringList, printed);
+    QFETCH(bool, clearedAfter);
+    QFETCH(QString, text);
+
+    CaptionedBox form;
+    QAccessibleInterface *box = accessibleOf(form.box);
+    for (const QString &line : printed)
+        PrintInBox(*form.box, line);
+    if (clearedAfter)
+        ClearBox(*form.box);
+
+    QAccessibleTextInterface *textInterface = box->textInterface();
+    QCOMPARE(textInterface->text(0, textInterface->characterCount()), text);
+    QCOMPARE(textInterface->characterCount(), int(text.size()));
+    QCOMPARE(box->text(QAccessible::Description), text);
+    QCOMPARE(box->text(QAccessible::Value), text);
+    // The name stays the caption whatever is printed.
+    QCOMPARE(box->text(QAccessible::Name), u"Your monthly payment is"_qs);
+}
+
+void tst_ResultBoxAccessible::textRanges_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("all") << 0 << 11 << u"$5.37\n$6.00"_qs;
+    QTest::newRow("to the end") << 0 << -1 << u"$5.37\n$6.00"_qs;
+    QTest::newRow("second line") << 6 << 11 << u"$6.00"_qs;
+    QTest::newRow("line feed") << 5 << 6 << u"\n"_qs;
+    QTest::newRow("past the end") << 9 << 40 << u"00"_qs;
+    QTest::newRow("negative start") << -3 << 2 << u"$5"_qs;
+    QTest::newRow("reversed") << 4 << 2 << QString();
+    QTest::newRow("beyond") << 20 << 30 << QString();
+}
+
+void tst_ResultBoxAccessible::textRanges()
+{
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, text);
+
+    CaptionedBox form;
+    PrintInBox(*form.box, u"$5.37"_qs);
+    PrintInBox(*form.box, u"$6.00"_qs);
+    QCOMPARE(accessibleOf(form.box)->textInterface()->text(start, end), text);
+}
+
+void tst_ResultBoxAccessible::characterGeometryRoundTrips()
+{
+    CaptionedBox form;
+    PrintInBox(*form.box, u"$5.37"_qs);
+    PrintInBox(*form.box, u"$6.00"_qs);
+    form.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form.window));
+    QAccessibleTextInterface *text = accessibleOf(form.box)->textInterface();
+
+    const QRect boxOnScreen(form.box->mapToGlobal(QPoint(0, 0)), form.box->size());
+    for (int offset : {0, 3, 6, 10}) {
+        const QRect character = text->characterRect(offset);
+        QVERIFY2(boxOnScreen.contains(character), qPrintable(QString::number(offset)));
+        QVERIFY(character.width() > 0);
+        QCOMPARE(text->offsetAtPoint(character.center()), offset);
+    }
+    // The second line lies below the first.
+    QVERIFY(text->characterRect(6).top() >= text->characterRect(0).bottom());
+    QVERIFY(text->characterRect(99).isNull());
+    QCOMPARE(text->offsetAtPoint(boxOnScreen.bottomRight() + QPoint(50, 50)), -1);
+    form.window.hide();
+}
+
+void tst_ResultBoxAccessible::everyChangeIsAnnounced()
+{
+    CaptionedBox form;
+    // As a reader would, which asks for the box before it listens to it.
+    QVERIFY(accessibleOf(form.box));
+    PrintInBox(*form.box, u"$1.00"_qs);
+    ClearBox(*form.box);
+    PrintInBox(*form.box, u"$2.00"_qs);
+
+    QList<SeenEvent> updates;
+    for (const SeenEvent &event : std::as_const(seenEvents)) {
+        if (event.type == QAccessible::TextUpdated) {
+            QCOMPARE(event.object, form.box);
+            updates.append(event);
+        }
+    }
+    QCOMPARE(updates.size(), 3);
+    QCOMPARE(updates[0].removed, QString());
+    QCOMPARE(updates[0].inserted, u"$1.00"_qs);
+    QCOMPARE(updates[1].removed, u"$1.00"_qs);
+    QCOMPARE(updates[1].inserted, QString());
+    QCOMPARE(updates[2].inserted, u"$2.00"_qs);
+    const auto descriptionChanges =
+        std::count_if(seenEvents.cbegin(), seenEvents.cend(), [&](const SeenEvent &event) {
+            return event.type == QAccessible::DescriptionChanged && event.object == form.box;
+        });
+    QCOMPARE(descriptionChanges, 3);
+}
+
+void tst_ResultBoxAccessible::focusIsReported()
+{
+    CaptionedBox form;
+    PrintInBox(*form.box, u"$3,872.06"_qs);
+    form.window.show();
+    form.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form.window));
+    form.box->setFocus(Qt::TabFocusReason);
+
+    QAccessibleInterface *box = accessibleOf(form.box);
+    QVERIFY(box->state().focused);
+    const bool focusEventSeen =
+        std::any_of(seenEvents.cbegin(), seenEvents.cend(), [&](const SeenEvent &event) {
+            return event.type == QAccessible::Focus && event.object == form.box;
+        });
+    QVERIFY(focusEventSeen);
+    // What a reader says on focus: the caption, then the payment.
+    QCOMPARE(box->text(QAccessible::Name), u"Your monthly payment is"_qs);
+    QCOMPARE(box->textInterface()->text(0, -1), u"$3,872.06"_qs);
+    form.window.hide();
+}
+
+void tst_ResultBoxAccessible::outlivesItsInterface()
+{
+    CaptionedBox form;
+    QAccessibleInterface *first = accessibleOf(form.box);
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(first));
+    QAccessibleInterface *second = accessibleOf(form.box);
+    QVERIFY(second);
+    seenEvents.clear();
+    PrintInBox(*form.box, u"$1.00"_qs);
+    // Announced once, by the interface that exists, and read from it.
+    const auto updates =
+        std::count_if(seenEvents.cbegin(), seenEvents.cend(), [](const SeenEvent &event) {
+            return event.type == QAccessible::TextUpdated;
+        });
+    QCOMPARE(updates, 1);
+    QCOMPARE(second->textInterface()->text(0, -1), u"$1.00"_qs);
+}
+
+QTEST_MAIN(tst_ResultBoxAccessible)
+#include "tst_resultboxaccessible.moc"

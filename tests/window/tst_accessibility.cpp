@@ -1,0 +1,220 @@
+#include "accessibility.h"
+#include "messageboxwatcher.h"
+#include "window/form1.h"
+#include "windowtest.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void controls_data();
+    void controls();
+    void windowAndRule();
+    void resultBoxReadsThePayment();
+    void calculationIsAnnounced();
+    void rangeMessageIsAnAlert();
+    void everyControlReachableByKeyboard();
+};
+
+namespace
+{
+QList<QPair<QAccessible::Event, QObject *>> seenEvents;
+
+void recordEvent(QAccessibleEvent *event)
+{
+    seenEvents.append({event->type(), event->object()});
+}
+
+bool seen(QAccessible::Event type, QObject *object)
+{
+    return seenEvents.contains(qMakePair(type, object));
+}
+
+QAccessibleInterface *accessibleOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// What a reader finds in a message box while it is shown: its role and the texts of its
+// static text children.
+class MessageBoxReader : public QObject
+{
+public:
+    MessageBoxReader() { qApp->installEventFilter(this); }
+    ~MessageBoxReader() override { qApp->removeEventFilter(this); }
+
+    QAccessible::Role role = QAccessible::NoRole;
+    QStringList labels;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (qobject_cast<QMessageBox *>(watched) && event->type() == QEvent::Show) {
+            QAccessibleInterface *box = accessibleOf(watched);
+            role = box->role();
+            for (int i = 0; i < box->childCount(); ++i) {
+                QAccessibleInterface *child = box->child(i);
+                if (child->role() == QAccessible::StaticText)
+                    labels.append(child->text(QAccessible::Name));
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
+
+void tst_Accessibility::initTestCase()
+{
+    QAccessible::installUpdateHandler(&recordEvent);
+    switchAccessibilityOn();
+}
+
+void tst_Accessibility::init()
+{
+    seenEvents.clear();
+}
+
+void tst_Accessibility::cleanup()
+{
+    QVERIFY(noWindowLeftOpen());
+}
+
+void tst_Accessibility::controls_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("amount") << u"Text1"_qs << QAccessible::EditableText << u"Amount of Loan"_qs
+                            << u"Label1"_qs;
+    QTest::newRow("rate") << u"Text2"_qs << QAccessible::EditableText << u"Annual Interest Rate"_qs
+                          << u"Label2"_qs;
+    QTest::newRow("months") << u"Text3"_qs << QAccessible::EditableText
+                            << u"Length of Loan (in months)"_qs << u"Label3"_qs;
+    QTest::newRow("result") << u"Picture1"_qs << QAccessible::StaticText
+                            << u"Your monthly payment is"_qs << u"Label4"_qs;
+    QTest::newRow("button") << u"Command1"_qs << QAccessible::Button << u"Calculate"_qs
+                            << QString();
+}
+
+void tst_Accessibility::controls()
+{
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+
+    Form1 form;
+    QWidget *widget = form.findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = accessibleOf(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), role);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    // Reachable from the window, as a reader walks the tree.
+    QCOMPARE(accessible->parent()->object(), &form);
+    QVERIFY(accessibleOf(&form)->indexOfChild(accessible) >= 0);
+
+    const auto labels = accessible->relations(QAccessible::Label);
+    if (caption.isEmpty()) {
+        QVERIFY(labels.isEmpty());
+    } else {
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->object()->objectName(), caption);
+        // And the other way round: the caption labels the box.
+        const auto labelled = labels.first().first->relations(QAccessible::Labelled);
+        QCOMPARE(labelled.size(), 1);
+        QCOMPARE(labelled.first().first->object(), widget);
+    }
+}
+
+void tst_Accessibility::windowAndRule()
+{
+    Form1 form;
+    QAccessibleInterface *window = accessibleOf(&form);
+    // Readers announce a window by its frame and title.
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), u"Ombrel - Mortgage Calculator"_qs);
+    QCOMPARE(window->childCount(), 10);
+    QCOMPARE(accessibleOf(form.Line1)->role(), QAccessible::Separator);
+    // Only the program's own kinds change; any other frame stays what the toolkit makes it.
+    QFrame plain(&form);
+    QCOMPARE(accessibleOf(&plain)->role(), QAccessible::Border);
+}
+
+void tst_Accessibility::resultBoxReadsThePayment()
+{
+    Form1 form;
+    QAccessibleInterface *result = accessibleOf(form.Picture1);
+    QAccessibleTextInterface *text = result->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), u"$3,872.06"_qs);
+    QCOMPARE(result->text(QAccessible::Description), u"$3,872.06"_qs);
+    QCOMPARE(result->text(QAccessible::Value), u"$3,872.06"_qs);
+}
+
+void tst_Accessibility::calculationIsAnnounced()
+{
+    Form1 form;
+    QVERIFY(showActive(form));
+    QAccessibleInterface *result = accessibleOf(form.Picture1);
+    seenEvents.clear();
+    form.Text3->setText(u"240"_qs);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+    QVERIFY(seen(QAccessible::TextUpdated, form.Picture1));
+    QVERIFY(seen(QAccessible::DescriptionChanged, form.Picture1));
+    QCOMPARE(result->textInterface()->text(0, -1), u"$1,158.03"_qs);
+    QCOMPARE(result->text(QAccessible::Description), u"$1,158.03"_qs);
+    form.close();
+}
+
+void tst_Accessibility::rangeMessageIsAnAlert()
+{
+    MessageBoxWatcher watcher;
+    MessageBoxReader reader;
+    Form1 form;
+    QVERIFY(showActive(form));
+    form.Text3->setFocus(Qt::OtherFocusReason);
+    form.Text3->setText(u"400"_qs);
+    QTest::keyClick(form.Text3, Qt::Key_Tab);
+
+    QCOMPARE(watcher.count(), 1);
+    QCOMPARE(reader.role, QAccessible::AlertMessage);
+    QVERIFY2(
+        reader.labels.contains(u"The Length of Loan (in months) must be between  1 and  360"_qs),
+        qPrintable(reader.labels.join(u" | "_qs)));
+    QTRY_COMPARE(QApplication::focusWidget(), form.Text3);
+    form.close();
+}
+
+void tst_Accessibility::everyControlReachableByKeyboard()
+{
+    Form1 form;
+    QVERIFY(showActive(form));
+    // Tab reaches every control a reader announces, and each says so when it gets there.
+    const QList<QWidget *> expected{form.Text2, form.Text3, form.Picture1, form.Command1,
+                                    form.Text1};
+    for (QWidget *next : expected) {
+        seenEvents.clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+        QVERIFY(accessibleOf(next)->state().focused);
+        QVERIFY2(seen(QAccessible::Focus, next), qPrintable(next->objectName()));
+    }
+    form.close();
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"

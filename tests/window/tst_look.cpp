@@ -1,0 +1,149 @@
+#include "messageboxwatcher.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+#include <QTest>
+
+class tst_Look : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup();
+    void followsThePalette_data();
+    void followsThePalette();
+    void focusedResultBoxIsMarked();
+    void crispAtEveryScale();
+};
+
+namespace
+{
+QPalette paletteOf(const QColor &window, const QColor &windowText, const QColor &base,
+                   const QColor &text)
+{
+    QPalette palette = QApplication::palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, window);
+        palette.setColor(group, QPalette::WindowText, windowText);
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::Text, text);
+    }
+    return palette;
+}
+
+// The window as the screen shows it, in logical pixels.
+QImage rendering(Form1 &form)
+{
+    QImage image = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    return image.scaled(form.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+int pixelsOfColour(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+// How far a colour is from another, channel by channel.
+int distance(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+}
+
+// The pixel of the area nearest in colour to `colour`.
+int nearest(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int best = 3 * 255;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = qMin(best, distance(image.pixelColor(x, y), colour));
+    return best;
+}
+} // namespace
+
+void tst_Look::cleanup()
+{
+    QVERIFY(noWindowLeftOpen());
+}
+
+void tst_Look::followsThePalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("dark") << paletteOf(QColor(0x20, 0x24, 0x28), QColor(0xe0, 0xd8, 0xc8),
+                                       QColor(0x10, 0x14, 0x18), QColor(0xf0, 0xe0, 0x40));
+    QTest::newRow("light") << paletteOf(QColor(0xf0, 0xf0, 0xe8), QColor(0x30, 0x10, 0x60),
+                                        QColor(0xff, 0xff, 0xf8), QColor(0x00, 0x40, 0x20));
+}
+
+void tst_Look::followsThePalette()
+{
+    QFETCH(QPalette, palette);
+    Form1 form;
+    form.setPalette(palette);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QImage image = rendering(form);
+
+    // The rule is drawn all along in the window's text colour.
+    const QRect rule = form.Line1->geometry();
+    QCOMPARE(pixelsOfColour(image, rule, palette.color(QPalette::WindowText)),
+             rule.width() * rule.height());
+
+    // The result box is filled with the base colour and its payment written in the text colour.
+    const QRect inside = form.Picture1->geometry().adjusted(2, 2, -2, -2);
+    QVERIFY(pixelsOfColour(image, inside, palette.color(QPalette::Base)) > inside.width() * 8);
+    QVERIFY2(nearest(image, inside, palette.color(QPalette::Text)) < 40,
+             "no pixel of the payment in the text colour");
+    // Nothing in the box is left black or white from a fixed colour scheme.
+    QCOMPARE(pixelsOfColour(image, inside, Qt::black), 0);
+    QCOMPARE(pixelsOfColour(image, inside, Qt::white), 0);
+    form.close();
+}
+
+void tst_Look::focusedResultBoxIsMarked()
+{
+    Form1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QImage unfocused = form.Picture1->grab().toImage();
+    form.Picture1->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), form.Picture1);
+    const QImage focused = form.Picture1->grab().toImage();
+    QVERIFY(focused != unfocused);
+    // The mark goes with the focus.
+    form.Command1->setFocus(Qt::TabFocusReason);
+    QCOMPARE(form.Picture1->grab().toImage(), unfocused);
+    form.close();
+}
+
+void tst_Look::crispAtEveryScale()
+{
+    // Whatever the scale the test runs at, the rule is one logical pixel of solid colour,
+    // not smeared over two rows, and the window keeps its logical size.
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.size(), QSize(293, 173));
+    QImage image = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = image.devicePixelRatio();
+    const QRect rule = form.Line1->geometry();
+    const QColor ink = form.palette().color(QPalette::WindowText);
+    const int top = qFloor(rule.top() * ratio);
+    const int bottom = qCeil((rule.bottom() + 1) * ratio) - 1;
+    const int x = qRound(rule.center().x() * ratio);
+    int inked = 0;
+    for (int y = top - 1; y <= bottom + 1; ++y)
+        inked += image.pixelColor(x, y) == ink;
+    QVERIFY2(inked >= qFloor(ratio), qPrintable(QString::number(inked)));
+    QVERIFY2(inked <= qCeil(ratio), qPrintable(QString::number(inked)));
+    form.close();
+}
+
+QTEST_MAIN(tst_Look)
+#include "tst_look.moc"
