@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Start-up benchmark: launches the program and the toolkit floor (a bare Qt Widgets window with
+# the same controls, bench/startup/floor.cpp) N times each, interleaved, after one warm-up launch
+# of each, on a private Xvfb (96 DPI, no window manager), and prints the median, minimum and
+# maximum of: time from exec to the window mapped, time to its first paint, and RSS and PSS one
+# second after the map, with the ratio program/floor of the medians.
+#
+#   bench/startup/run.sh [N]      N launches of each (default 10)
+#
+# It first runs scripts/setup.sh test, which installs what is missing and builds (RelWithDebInfo)
+# into build/; LOAN_BENCH_NO_SETUP=1 skips that and uses the binaries already in $BUILD_DIR
+# (default build/). Times come from X events seen by bench/startup/xwatch.cpp.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+runs=${1:-10}
+[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [N]  (N launches of each, N >= 1)" >&2; exit 2; }
+build=${BUILD_DIR:-build}
+
+if [[ -z ${LOAN_BENCH_NO_SETUP:-} ]]; then
+    log=$(mktemp)
+    echo "Setting up and building (scripts/setup.sh test)..."
+    if ! scripts/setup.sh test >"$log" 2>&1; then
+        tail -n 30 "$log" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
+fi
+
+program=$build/window/mortgage-calculator
+floor=$build/bench/startup/startup-floor
+xwatch=$build/bench/startup/xwatch
+for binary in "$program" "$floor" "$xwatch"; do
+    [[ -x $binary ]] || { echo "missing $binary: build first (scripts/setup.sh test)" >&2; exit 1; }
+done
+
+results=$(mktemp -d)
+source scripts/xvfb.sh
+trap 'stop_xvfb; rm -rf "$results"' EXIT
+XVFB_SCREEN=1024x768x24 XVFB_DPI=96 start_xvfb
+export QT_QPA_PLATFORM=xcb
+
+# One launch of a program; appends "map_ms=.. paint_ms=.. rss_kb=.. pss_kb=.." to its results.
+launch() {
+    local name=$1 binary=$2
+    "$xwatch" -- "$binary" >>"$results/$name" && return
+    echo "launching $binary failed" >&2
+    kill -0 "$XVFB_PID" 2>/dev/null || echo "(the benchmark's Xvfb $DISPLAY has gone)" >&2
+    exit 1
+}
+
+echo "Start-up: $runs launches each after a warm-up, Xvfb $DISPLAY at 96 DPI, no window manager"
+# The warm-up fills the file caches and the fontconfig cache and starts whatever session
+# services the toolkit starts on first use (a D-Bus session bus is auto-launched when none is
+# set); its figures are not counted.
+launch warm-up "$program"
+launch warm-up "$floor"
+for ((i = 0; i < runs; i++)); do
+    # Alternate which goes first, so neither always runs right after the other.
+    if ((i % 2 == 0)); then
+        launch program "$program"
+        launch floor "$floor"
+    else
+        launch floor "$floor"
+        launch program "$program"
+    fi
+done
+
+# stats NAME KEY SCALE: "median min max" of one measure, divided by SCALE.
+stats() {
+    sed -n "s/.*\<$2=\([0-9.]*\).*/\1/p" "$results/$1" | sort -g | awk -v scale="$3" '
+        { v[NR] = $1 / scale }
+        END {
+            median = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+            printf "%s %s %s\n", median, v[1], v[NR]
+        }'
+}
+
+printf '\n| measure | program median (min–max) | floor median (min–max) | program/floor |\n'
+printf '|---|---|---|---|\n'
+for row in "map ms:map_ms:1:1" "paint ms:paint_ms:1:1" "RSS MB:rss_kb:1024:1" \
+    "PSS MB:pss_kb:1024:1"; do
+    IFS=: read -r label key scale _ <<<"$row"
+    read -r pm pmin pmax <<<"$(stats program "$key" "$scale")"
+    read -r fm fmin fmax <<<"$(stats floor "$key" "$scale")"
+    awk -v l="$label" -v pm="$pm" -v pmin="$pmin" -v pmax="$pmax" \
+        -v fm="$fm" -v fmin="$fmin" -v fmax="$fmax" 'BEGIN {
+        printf "| %s | %.1f (%.1f–%.1f) | %.1f (%.1f–%.1f) | %.2f |\n",
+            l, pm, pmin, pmax, fm, fmin, fmax, (fm > 0 ? pm / fm : 0) }'
+done
