@@ -128,11 +128,8 @@ void tst_LeaveField::clickingCalculateWithABadEntry()
     QCOMPARE(watcher.count(), 1);
     QCOMPARE(watcher.lastText(), amountPrompt);
     QTRY_COMPARE(QApplication::focusWidget(), form.Text1);
-    // Whether the click still calculates is up to the window system's event order (a real
-    // modal box swallows it); either way the box holds a payment for real entries.
-    const QStringList shown = form.Picture1->lines();
-    QVERIFY2(shown == QStringList{u"$3,872.06"_qs} || shown == QStringList{u"$32.23"_qs},
-             qPrintable(shown.join(u'|')));
+    // The click was spent on the message (aRefusedClickOnCalculateDoesNotCalculate).
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
     QCOMPARE(form.Text1->text(), u"999"_qs);
 }
 
