@@ -12,7 +12,4 @@ cmake --build build-asan --parallel "$(nproc)"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
-# The monkey runs fewer actions here: every action costs several times as much under the
-# sanitizers. The normal build runs its full count.
-export MONKEY_ACTIONS=${MONKEY_ACTIONS_SANITIZED:-3000}
 ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
