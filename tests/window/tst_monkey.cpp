@@ -78,8 +78,9 @@ public:
     }
 
     // One random action. Returns what it did, for the report, and says where the focus should
-    // go when no range message stops it, and whether it may have run the calculation.
-    QString act(QString *focusTarget, bool *mayCalculate);
+    // go when no range message stops it, whether it may have run the calculation, and whether
+    // it may have changed an entry.
+    QString act(QString *focusTarget, bool *mayCalculate, bool *mayEdit);
 
     qsizetype longPastes() const { return m_longPastes; }
 
@@ -140,13 +141,14 @@ void Monkey::click(QWidget *target)
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
 }
 
-QString Monkey::act(QString *focusTarget, bool *mayCalculate)
+QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
 {
     QWidget *const before = focus();
     const QString beforeName = before->objectName();
     const qsizetype position = tabOrder.indexOf(beforeName);
     *focusTarget = beforeName;
     *mayCalculate = false;
+    *mayEdit = true;
 
     const int pick = below(125);
     if (pick >= 100) {
@@ -182,6 +184,7 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate)
                     : u"paste \""_qs + QString(text).replace(u'\n', u"\\n"_qs) + u'"';
     }
     if (pick < 45) {
+        *mayEdit = false;
         QTest::keyClick(before, Qt::Key_A, Qt::ControlModifier);
         return u"select all"_qs;
     }
@@ -190,30 +193,36 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate)
         return u"erase"_qs;
     }
     if (pick < 61) {
+        *mayEdit = false;
         QTest::keyClick(before, Qt::Key_Tab);
         *focusTarget = tabOrder[(position + 1) % tabOrder.size()];
         return u"Tab"_qs;
     }
     if (pick < 67) {
+        *mayEdit = false;
         QTest::keyClick(before, Qt::Key_Tab, Qt::ShiftModifier);
         *focusTarget = tabOrder[(position + tabOrder.size() - 1) % tabOrder.size()];
         return u"Shift+Tab"_qs;
     }
     if (pick < 70) {
+        *mayEdit = false;
         QTest::keyClick(before, below(2) ? Qt::Key_Return : Qt::Key_Enter);
         return u"Enter"_qs;
     }
     if (pick < 73) {
+        *mayEdit = false;
         QTest::keyClick(before, Qt::Key_Escape);
         return u"Escape"_qs;
     }
     if (pick < 80) {
+        *mayEdit = false;
         click(m_form.Command1);
         *focusTarget = u"Command1"_qs;
         *mayCalculate = true;
         return u"click Calculate"_qs;
     }
     if (pick < 84) {
+        *mayEdit = false;
         click(m_form.Picture1);
         *focusTarget = u"Picture1"_qs;
         return u"click result box"_qs;
@@ -221,11 +230,13 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate)
     if (pick < 89) {
         QLabel *const labels[] = {m_form.Label1, m_form.Label2, m_form.Label3, m_form.Label4};
         QLabel *const label = labels[below(4)];
+        *mayEdit = false;
         click(label);
         return u"click "_qs + label->objectName();
     }
     runtime::EntryBox *const boxes[] = {m_form.Text1, m_form.Text2, m_form.Text3};
     runtime::EntryBox *const box = boxes[below(3)];
+    *mayEdit = false;
     click(box);
     *focusTarget = box->objectName();
     return u"click "_qs + box->objectName();
@@ -304,7 +315,10 @@ void tst_Monkey::randomUserActions()
             !leftField || withinBounds(*leftField, entryOf(form, leftField->box));
         QString focusTarget;
         bool mayCalculate = false;
-        const QString done = monkey.act(&focusTarget, &mayCalculate);
+        bool mayEdit = false;
+        const QStringList entriesBefore = {form.Text1->text(), form.Text2->text(),
+                                           form.Text3->text()};
+        const QString done = monkey.act(&focusTarget, &mayCalculate, &mayEdit);
         recent.append(u"%1: %2"_qs.arg(action).arg(done.left(60)));
         if (recent.size() > 8)
             recent.removeFirst();
@@ -338,6 +352,13 @@ void tst_Monkey::randomUserActions()
                 QCOMPARE(watcher.messages().last().title, u"Cannot Calculate"_qs);
                 QVERIFY2(mayCalculate && paymentShownFor(form).isEmpty(), where.constData());
             }
+        }
+
+        // The program never changes an entry; only the user's typing does.
+        if (!mayEdit) {
+            QVERIFY2((QStringList{form.Text1->text(), form.Text2->text(), form.Text3->text()} ==
+                      entriesBefore),
+                     (where + "an entry changed").constData());
         }
 
         const QStringList shown = form.Picture1->lines();
