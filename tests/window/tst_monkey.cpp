@@ -83,6 +83,9 @@ public:
     QString act(QString *focusTarget, bool *mayCalculate, bool *mayEdit);
 
     qsizetype longPastes() const { return m_longPastes; }
+    qsizetype longPastesIntoBoxes() const { return m_longPastesIntoBoxes; }
+    // Long pastes into an entry box that arrived there whole, control characters and all.
+    qsizetype longPastesWhole() const { return m_longPastesWhole; }
 
 private:
     int below(int n) { return int(m_random() % quint32(n)); }
@@ -96,6 +99,8 @@ private:
     MessageBoxWatcher &m_watcher;
     std::mt19937 m_random;
     qsizetype m_longPastes = 0;
+    qsizetype m_longPastesIntoBoxes = 0;
+    qsizetype m_longPastesWhole = 0;
 };
 
 // Typed texts are ASCII, as the keys of a US keyboard give; other characters come one by one
@@ -179,7 +184,13 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
     if (pick < 39) {
         const bool huge = below(25) == 0;
         const QString text = huge ? longText() : randomText(1 + below(12), true);
+        if (huge)
+            QTest::keyClick(before, Qt::Key_A, Qt::ControlModifier);
         paste(text);
+        if (auto *box = qobject_cast<runtime::EntryBox *>(before); box && huge) {
+            ++m_longPastesIntoBoxes;
+            m_longPastesWhole += box->text() == text;
+        }
         return huge ? u"paste %1 characters"_qs.arg(text.size())
                     : u"paste \""_qs + QString(text).replace(u'\n', u"\\n"_qs) + u'"';
     }
@@ -374,9 +385,11 @@ void tst_Monkey::randomUserActions()
                      .constData());
     }
     qInfo("monkey: %u actions, %lld messages (%lld range, %lld calculation), %lld new payments "
-          "shown, %lld long pastes",
+          "shown, %lld long pastes (%lld into an entry box)",
           actions, qlonglong(watcher.count()), qlonglong(rangeMessages),
-          qlonglong(calculationMessages), qlonglong(newPayments), qlonglong(monkey.longPastes()));
+          qlonglong(calculationMessages), qlonglong(newPayments), qlonglong(monkey.longPastes()),
+          qlonglong(monkey.longPastesIntoBoxes()));
+    QCOMPARE(monkey.longPastesWhole(), monkey.longPastesIntoBoxes());
     form.close();
 }
 
