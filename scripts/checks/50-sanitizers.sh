@@ -13,3 +13,4 @@ export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0:strict_strin
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
 ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+echo "sanitized build and tests: ${SECONDS} s"

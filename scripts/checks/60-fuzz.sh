@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the conversions and the range prompt for a bounded time each (FUZZ_SECONDS, 15 by
+# Fuzzes the conversions, the range prompt and the payment for a bounded time each (FUZZ_SECONDS, 15 by
 # default) with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, starting from the
 # seed corpora in tests/fuzz/corpus/. Any crash, sanitizer report or broken property fails the
 # check; the input that caused it is left in build-fuzz/artifacts/. Inputs found along the way
@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 seconds=${FUZZ_SECONDS:-15}
-targets=(leadingvalue strictvalue boundtext currencytext rangeprompt)
+targets=(leadingvalue strictvalue boundtext currencytext rangeprompt payment)
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLOAN_FUZZ=ON -DLOAN_BUILD_TESTS=OFF -DLOAN_BUILD_BENCH=OFF >/dev/null
@@ -33,4 +33,5 @@ for target in "${targets[@]}"; do
         status=1
     fi
 done
+echo "fuzzing stage: ${SECONDS} s"
 exit $status
