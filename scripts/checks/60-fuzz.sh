@@ -26,7 +26,9 @@ for target in "${targets[@]}"; do
         -max_total_time="$seconds" -max_len=1024 -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix=build-fuzz/artifacts/"$target"- -print_final_stats=1 >"$log" 2>&1; then
         runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-        echo "fuzz_$target: passed, $runs executions in ${seconds} s, corpus $(find "$work" -type f | wc -l) inputs"
+        seeds=$(find tests/fuzz/corpus/"$target" -type f | wc -l)
+        echo "fuzz_$target: passed, $runs executions in ${seconds} s, corpus: $seeds seeds +" \
+            "$(find "$work" -type f | wc -l) inputs found"
     else
         echo "fuzz_$target: FAILED"
         grep -v '^#' "$log" | tail -n 40

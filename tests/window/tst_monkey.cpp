@@ -24,6 +24,7 @@ class tst_Monkey : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void randomUserActions_data();
     void randomUserActions();
 };
 
@@ -298,15 +299,23 @@ quint32 environmentNumber(const char *name, quint32 fallback)
 
 } // namespace
 
+void tst_Monkey::randomUserActions_data()
+{
+    QTest::addColumn<MessageBoxWatcher::Reactivation>("reactivation");
+    QTest::newRow("reactivated later") << MessageBoxWatcher::Reactivation::Later;
+    QTest::newRow("reactivated at once") << MessageBoxWatcher::Reactivation::AtOnce;
+}
+
 void tst_Monkey::randomUserActions()
 {
+    QFETCH(MessageBoxWatcher::Reactivation, reactivation);
     const quint32 seed = environmentNumber("MONKEY_SEED", 20261208);
     const quint32 actions = environmentNumber("MONKEY_ACTIONS", 10000);
     qInfo("monkey: seed %u (replay with MONKEY_SEED=%u), %u actions", seed, seed, actions);
 
     testlibHandler = qInstallMessageHandler(withoutToolkitNoise);
     const auto restoreHandler = qScopeGuard([] { qInstallMessageHandler(testlibHandler); });
-    MessageBoxWatcher watcher;
+    MessageBoxWatcher watcher(reactivation);
     Form1 form;
     form.show();
     form.activateWindow();
