@@ -73,10 +73,7 @@ const QStringList tabOrder = {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Picture1"
 class Monkey
 {
 public:
-    Monkey(Form1 &form, MessageBoxWatcher &watcher, quint32 seed)
-        : m_form(form), m_watcher(watcher), m_random(seed)
-    {
-    }
+    Monkey(Form1 &form, quint32 seed) : m_form(form), m_random(seed) {}
 
     // One random action. Returns what it did, for the report, and says where the focus should
     // go when no range message stops it, whether it may have run the calculation, and whether
@@ -97,7 +94,6 @@ private:
     void click(QWidget *target);
 
     Form1 &m_form;
-    MessageBoxWatcher &m_watcher;
     std::mt19937 m_random;
     qsizetype m_longPastes = 0;
     qsizetype m_longPastesIntoBoxes = 0;
@@ -320,7 +316,7 @@ void tst_Monkey::randomUserActions()
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    Monkey monkey(form, watcher, seed);
+    Monkey monkey(form, seed);
     QStringList recent;
     qsizetype rangeMessages = 0;
     qsizetype calculationMessages = 0;
@@ -388,7 +384,7 @@ void tst_Monkey::randomUserActions()
             QVERIFY2(shown == payment,
                      (where + "result box: " + shown.join(u'|').toUtf8()).constData());
         newPayments += shown != shownBefore;
-        QVERIFY2(shown == shownBefore || (mayCalculate && shown == payment),
+        QVERIFY2(shown == shownBefore || (mayCalculate && !payment.isEmpty() && shown == payment),
                  (where + "result box: " + shown.join(u'|').toUtf8() +
                   ", before: " + shownBefore.join(u'|').toUtf8())
                      .constData());
