@@ -127,8 +127,13 @@ QString Monkey::longText()
         return QString(longestPaste - 4, u' ') + u"0.10"_qs;
     case 2: // tabs and line feeds between every digit
         return QString(longestPaste / 2, u'\t').replace(u'\t', u"\t7"_qs).left(longestPaste);
-    default:
-        return randomText(int(longestPaste), true);
+    default: {
+        // Exactly as long as a box holds: a character outside the basic plane takes two units.
+        QString text = randomText(int(longestPaste), true).left(longestPaste);
+        if (text.back().isHighSurrogate())
+            text.back() = u'0';
+        return text;
+    }
     }
 }
 
