@@ -6,15 +6,31 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace runtime
 {
 
 namespace
 {
+// The window a box belongs to: the active one, or, while the activation is still on its way
+// back from a box just dismissed, the program's visible main window. A box without an owner
+// would open in a corner of the screen and, once dismissed, leave the keyboard typing nowhere.
+QWidget *owner()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto main = std::find_if(windows.begin(), windows.end(), [](QWidget *w) {
+        return w->isVisible() && w->windowType() == Qt::Window;
+    });
+    return main == windows.end() ? nullptr : *main;
+}
+
 void showModal(QMessageBox::Icon icon, const QString &title, const QString &prompt)
 {
-    // Parented to the active window so the box opens over it, not in a corner of the screen.
-    const QPointer<QWidget> window = QApplication::activeWindow();
+    // Parented to its window so the box opens over it, not in a corner of the screen.
+    const QPointer<QWidget> window = owner();
     QMessageBox box(icon, title, prompt, QMessageBox::Ok, window);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -5,6 +5,7 @@
 #include "loan/rangecheck.h"
 #include "runtime/handlers.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -56,6 +57,7 @@ Form1::Form1(QWidget *parent)
     Line1->setAutoFillBackground(true);
     // Enter in an entry box must not press the button.
     Command1->setAutoDefault(false);
+    Command1->installEventFilter(this);
 
     ConnectHandler(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     ConnectHandler(Text1, &runtime::EntryBox::leftByUser, this, &Form1::Text1_LostFocus);
@@ -83,6 +85,20 @@ Form1::Form1(QWidget *parent)
     Text1->setFocus(Qt::OtherFocusReason);
 
     runtime::RunHandler([this] { Form_Load(); });
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // A press on Calculate first takes the focus to the button. When the box being left refuses
+    // that (its range message came and the focus went back to it), the press is spent on the
+    // message: pressing the button as well would calculate with the entry the user has just
+    // been asked to correct, and bring a second message when it is no number at all.
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == Command1 && press && event->spontaneous() &&
+        (Command1->focusPolicy() & Qt::ClickFocus) && focusWidget() != Command1)
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::CalculatePayment()

@@ -45,6 +45,9 @@ public:
     QPushButton *const Command1;
     QFrame *const Line1;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void Form_Load();
     void Command1_Click();

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void unwindsTheHandler();
     void aConnectedHandlerRaising();
     void showMessage();
+    void theWindowComesBackAfterMessagesInARow_data();
+    void theWindowComesBackAfterMessagesInARow();
 };
 
 void tst_Handlers::cleanup()
@@ -110,6 +112,34 @@ void tst_Handlers::showMessage()
     QCOMPARE(message.text, u"The prompt"_qs);
     QVERIFY(!message.hasIcon);
     QCOMPARE(message.buttonCount, 1);
+}
+
+void tst_Handlers::theWindowComesBackAfterMessagesInARow_data()
+{
+    QTest::addColumn<bool>("secondIsAnError");
+    QTest::newRow("message, message") << false;
+    QTest::newRow("message, error report") << true;
+}
+
+// The second box opens while the activation is still on its way back from the first; it must
+// still belong to the window and hand the keyboard back to it when dismissed.
+void tst_Handlers::theWindowComesBackAfterMessagesInARow()
+{
+    QFETCH(bool, secondIsAnError);
+    MessageBoxWatcher watcher;
+    QWidget window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    ShowMessage(u"First"_qs, u"Title"_qs);
+    if (secondIsAnError)
+        ReportRuntimeError(ArithmeticFault());
+    else
+        ShowMessage(u"Second"_qs, u"Title"_qs);
+
+    QCOMPARE(watcher.count(), 2);
+    QTRY_VERIFY(window.isActiveWindow());
 }
 
 QTEST_MAIN(tst_Handlers)

@@ -1,0 +1,25 @@
+// BoundText spells every finite double with a sign position (a blank for zero or more, a minus
+// otherwise) and a period, in a form LeadingValue reads back exactly.
+#include "fuzzinput.h"
+#include "runtime/numbers.h"
+
+#include <QRegularExpression>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz::Input input(data, size);
+    const double number = input.take<double>();
+    if (!std::isfinite(number))
+        return 0;
+
+    const QString text = runtime::BoundText(number);
+    static const QRegularExpression form(u"^[ -][0-9]+(\\.[0-9]+)?(e[+-][0-9]+)?$"_qs);
+    fuzz::require(form.match(text).hasMatch(), "sign position, digits and a period only",
+                  fuzz::exact(number) + u" -> \""_qs + text + u'"');
+    fuzz::require((text[0] == u'-') == (number < 0), "a minus exactly for a negative number",
+                  fuzz::exact(number) + u" -> \""_qs + text + u'"');
+    const double read = runtime::LeadingValue(text);
+    fuzz::require(read == number, "LeadingValue reads BoundText back exactly",
+                  fuzz::exact(number) + u" -> \""_qs + text + u"\" -> "_qs + fuzz::exact(read));
+    return 0;
+}

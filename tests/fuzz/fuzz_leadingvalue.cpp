@@ -1,0 +1,52 @@
+// LeadingValue reads any text without raising, never gives NaN, and ignores blanks (space, tab,
+// line feed) wherever they stand: scattering more of them through a text, or removing them all,
+// leaves its value as it was.
+#include "fuzzinput.h"
+#include "runtime/numbers.h"
+
+#include <exception>
+#include <random>
+
+namespace
+{
+double leading(const QString &text)
+{
+    try {
+        return runtime::LeadingValue(text);
+    } catch (const std::exception &error) {
+        fuzz::fail("LeadingValue never raises", text + u": "_qs + QString::fromUtf8(error.what()));
+    } catch (...) {
+        fuzz::fail("LeadingValue never raises", text);
+    }
+}
+
+bool same(double a, double b)
+{
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz::Input input(data, size);
+    // The first bytes place the extra blanks; the rest is the text.
+    std::minstd_rand places(input.take<uint32_t>());
+    const QString text = input.restAsText();
+
+    const double value = leading(text);
+    fuzz::require(!std::isnan(value), "LeadingValue never gives NaN", text);
+
+    static const QChar blanks[] = {u' ', u'\t', u'\n'};
+    QString spaced = text;
+    for (int i = 0, count = int(places() % 8) + 1; i < count; ++i)
+        spaced.insert(qsizetype(places() % (spaced.size() + 1)), blanks[places() % 3]);
+    fuzz::require(same(leading(spaced), value), "extra blanks change nothing",
+                  text + u" | "_qs + spaced + u" -> "_qs + fuzz::exact(value) + u" vs "_qs +
+                      fuzz::exact(leading(spaced)));
+
+    QString bare = text;
+    bare.remove(u' ').remove(u'\t').remove(u'\n');
+    fuzz::require(same(leading(bare), value), "removing the blanks changes nothing",
+                  text + u" -> "_qs + fuzz::exact(value) + u" vs "_qs + fuzz::exact(leading(bare)));
+    return 0;
+}

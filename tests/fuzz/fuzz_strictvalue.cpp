@@ -1,0 +1,70 @@
+// StrictValue, under four regional settings: any text either raises TypeMismatchError or gives a
+// finite number, and whatever the settings themselves write for a finite double (in each of
+// their formats, with their grouping and signs) reads back as exactly that double.
+#include "fuzzinput.h"
+#include "runtime/errors.h"
+#include "runtime/numbers.h"
+
+#include <QLocale>
+
+#include <exception>
+
+namespace
+{
+const QLocale &locale(int index)
+{
+    static const QLocale locales[] = {QLocale(u"en_US"_qs), QLocale(u"de_DE"_qs),
+                                      QLocale(u"fr_FR"_qs), QLocale::c()};
+    return locales[index];
+}
+
+struct Spelling {
+    char format;
+    int precision;
+};
+constexpr Spelling spellings[] = {{'g', 17},
+                                  {'e', 16},
+                                  {'g', QLocale::FloatingPointShortest},
+                                  {'e', QLocale::FloatingPointShortest},
+                                  {'f', QLocale::FloatingPointShortest}};
+
+QString context(const QLocale &locale, const QString &text)
+{
+    return locale.name() + u": \""_qs + text + u'"';
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz::Input input(data, size);
+    const double number = input.take<double>();
+    const QString text = input.restAsText();
+
+    for (int l = 0; l < 4; ++l) {
+        const QLocale &settings = locale(l);
+        try {
+            const double value = runtime::StrictValue(text, settings);
+            fuzz::require(std::isfinite(value), "StrictValue gives only finite numbers",
+                          context(settings, text));
+        } catch (const runtime::TypeMismatchError &) {
+        } catch (...) {
+            fuzz::fail("StrictValue raises nothing but TypeMismatchError", context(settings, text));
+        }
+
+        if (!std::isfinite(number))
+            continue;
+        for (const Spelling &spelling : spellings) {
+            const QString written = settings.toString(number, spelling.format, spelling.precision);
+            double read = 0;
+            try {
+                read = runtime::StrictValue(written, settings);
+            } catch (...) {
+                fuzz::fail("StrictValue reads what the settings write", context(settings, written));
+            }
+            fuzz::require(read == number, "StrictValue reads back exactly",
+                          context(settings, written) + u" -> "_qs + fuzz::exact(read) +
+                              u", written from "_qs + fuzz::exact(number));
+        }
+    }
+    return 0;
+}

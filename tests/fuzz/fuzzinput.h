@@ -1,0 +1,68 @@
+// What the fuzz targets share: the fuzzer's bytes taken apart into the values a target needs,
+// and the way a target reports a broken property (a message, then abort, which libFuzzer
+// records as a crash together with the input that caused it).
+#pragma once
+
+#include <QString>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace fuzz
+{
+
+class Input
+{
+public:
+    Input(const uint8_t *data, size_t size) : m_data(data), m_size(size) {}
+
+    // Takes the next sizeof(T) bytes as a T; zero bytes stand in for a short input.
+    template <typename T> T take()
+    {
+        unsigned char bytes[sizeof(T)] = {};
+        const size_t n = m_size < sizeof(T) ? m_size : sizeof(T);
+        std::memcpy(bytes, m_data, n);
+        m_data += n;
+        m_size -= n;
+        T value;
+        std::memcpy(&value, bytes, sizeof(T));
+        return value;
+    }
+
+    // Whatever is left, read as UTF-8 (malformed sequences become replacement characters).
+    QString restAsText()
+    {
+        const QString text =
+            QString::fromUtf8(reinterpret_cast<const char *>(m_data), qsizetype(m_size));
+        m_data += m_size;
+        m_size = 0;
+        return text;
+    }
+
+private:
+    const uint8_t *m_data;
+    size_t m_size;
+};
+
+[[noreturn]] inline void fail(const char *property, const QString &detail)
+{
+    std::fprintf(stderr, "property broken: %s\n  %s\n", property, qUtf8Printable(detail));
+    std::abort();
+}
+
+inline void require(bool holds, const char *property, const QString &detail = QString())
+{
+    if (!holds)
+        fail(property, detail);
+}
+
+// A double spelled so that a report shows it exactly.
+inline QString exact(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
+} // namespace fuzz
