@@ -2,7 +2,7 @@
 # 96 DPI on a free display number and exports DISPLAY; stop_xvfb ends it by its process id.
 start_xvfb()
 {
-    local depth_args=(-screen 0 "${XVFB_SCREEN:-1024x768x24}" -dpi "${XVFB_DPI:-96}" -nolisten tcp)
+    local depth_args=(-screen 0 "${XVFB_SCREEN:-1024x768x24}" -dpi "${XVFB_DPI:-96}" -nolisten tcp -noreset)
     local fifo
     fifo=$(mktemp -u) && mkfifo "$fifo"
     # -displayfd lets the server pick a free display and tell us which once it is ready.

@@ -12,6 +12,7 @@ cleanup() {
     stop_xvfb
 }
 trap cleanup EXIT
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 fail() {
     echo "FAIL: $*" >&2

@@ -143,7 +143,7 @@ void tst_LeaveField::aRefusedClickOnCalculateDoesNotCalculate()
     QFETCH(QString, prompt);
     MessageBoxWatcher watcher;
     Form1 form;
-    showActive(form);
+    QVERIFY(showActive(form));
     runtime::EntryBox *leaving = box(form, boxNumber);
     const QString goodEntry = leaving->text();
     leaving->setFocus(Qt::OtherFocusReason);

@@ -10,6 +10,7 @@
 #include "runtime/errors.h"
 #include "runtime/numbers.h"
 #include "window/form1.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,12 +31,6 @@ private Q_SLOTS:
 
 namespace
 {
-
-QString focusName()
-{
-    QWidget *focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : u"(none)"_qs;
-}
 
 // The characters a person might type or paste into a number field, and some they should not.
 const QString typedCharacters = u"0123456789012345678901234567890123456789..,,--+eE $%a "_qs;
