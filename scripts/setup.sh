@@ -24,8 +24,9 @@ if ((${#missing[@]})); then
     ((EUID == 0)) || sudo=(sudo)
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
+    # With their recommended packages, as the project was developed and tested.
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-        --no-install-recommends "${missing[@]}" >/dev/null
+        "${missing[@]}" >/dev/null
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOAN_WARNINGS_AS_ERRORS=ON >/dev/null
