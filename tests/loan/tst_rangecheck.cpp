@@ -1,23 +1,18 @@
 #include "loan/rangecheck.h"
 #include "messageboxwatcher.h"
+#include "windowtest.h"
 
 #include <QTest>
 
-class tst_RangeCheck : public QObject
+class tst_RangeCheck : public WindowTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup();
     void checkRange_data();
     void checkRange();
     void prompt_data();
     void prompt();
 };
-
-void tst_RangeCheck::cleanup()
-{
-    QVERIFY(noWindowLeftOpen());
-}
 
 void tst_RangeCheck::checkRange_data()
 {

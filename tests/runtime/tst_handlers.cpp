@@ -11,20 +11,14 @@
 
 using namespace runtime;
 
-class tst_Handlers : public QObject
+class tst_Handlers : public WindowTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup();
     void anyErrorIsReported();
     void theWindowComesBackAfterMessagesInARow_data();
     void theWindowComesBackAfterMessagesInARow();
 };
-
-void tst_Handlers::cleanup()
-{
-    QVERIFY(noWindowLeftOpen());
-}
 
 // What each runtime error says, and that the program goes on after it, is checked through the
 // payment's failures; an error of any other kind is still reported, not let through.

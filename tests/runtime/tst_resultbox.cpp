@@ -1,15 +1,15 @@
 #include "messageboxwatcher.h"
 #include "runtime/resultbox.h"
+#include "windowtest.h"
 
 #include <QTest>
 
 using namespace runtime;
 
-class tst_ResultBox : public QObject
+class tst_ResultBox : public WindowTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup();
     void printedWhileHiddenShowsAndRepaints();
     void clearErasesAndResetsThePrintPosition();
 };
@@ -29,11 +29,6 @@ QImage blankRendering(const QSize &size)
     return rendering(blank);
 }
 } // namespace
-
-void tst_ResultBox::cleanup()
-{
-    QVERIFY(noWindowLeftOpen());
-}
 
 void tst_ResultBox::printedWhileHiddenShowsAndRepaints()
 {

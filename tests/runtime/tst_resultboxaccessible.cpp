@@ -1,19 +1,19 @@
 #include "accessibility.h"
 #include "messageboxwatcher.h"
 #include "runtime/resultbox.h"
+#include "windowtest.h"
 
 #include <QLabel>
 #include <QTest>
 
 using namespace runtime;
 
-class tst_ResultBoxAccessible : public QObject
+class tst_ResultBoxAccessible : public WindowTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void textFollowsThePrintedLines_data();
     void textFollowsThePrintedLines();
     void textRanges_data();
@@ -48,11 +48,6 @@ void tst_ResultBoxAccessible::initTestCase()
 void tst_ResultBoxAccessible::init()
 {
     seenEvents().clear();
-}
-
-void tst_ResultBoxAccessible::cleanup()
-{
-    QVERIFY(noWindowLeftOpen());
 }
 
 void tst_ResultBoxAccessible::textFollowsThePrintedLines_data()

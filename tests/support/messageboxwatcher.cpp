@@ -42,9 +42,3 @@ bool MessageBoxWatcher::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
-
-bool noWindowLeftOpen()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::none_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
-}

@@ -35,6 +35,3 @@ private:
     QList<Message> m_messages;
     Reactivation m_reactivation;
 };
-
-// True when no top-level window of the application is visible: tests end with nothing open.
-bool noWindowLeftOpen();

@@ -4,6 +4,13 @@
 #include <QTest>
 #include <QWidget>
 
+void WindowTestCase::cleanup()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(
+        std::none_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }));
+}
+
 bool showActive(QWidget &window)
 {
     window.show();

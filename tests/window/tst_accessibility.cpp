@@ -9,13 +9,12 @@
 #include <QPushButton>
 #include <QTest>
 
-class tst_Accessibility : public QObject
+class tst_Accessibility : public WindowTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup();
     void controls_data();
     void controls();
     void windowAndRule();
@@ -62,11 +61,6 @@ void tst_Accessibility::initTestCase()
 void tst_Accessibility::init()
 {
     seenEvents().clear();
-}
-
-void tst_Accessibility::cleanup()
-{
-    QVERIFY(noWindowLeftOpen());
 }
 
 void tst_Accessibility::controls_data()

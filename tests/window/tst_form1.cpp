@@ -8,11 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
-class tst_Form1 : public QObject
+class tst_Form1 : public WindowTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup();
     void captionAndClientArea();
     void controls_data();
     void controls();
@@ -26,11 +25,6 @@ private Q_SLOTS:
     void anErrorLeavesTheWindowRunning();
     void closingEndsTheProgram();
 };
-
-void tst_Form1::cleanup()
-{
-    QVERIFY(noWindowLeftOpen());
-}
 
 void tst_Form1::captionAndClientArea()
 {

@@ -6,11 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
-class tst_LeaveField : public QObject
+class tst_LeaveField : public WindowTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup();
     void leaving_data();
     void leaving();
     void aRefusedClickOnCalculateDoesNotCalculate_data();
@@ -32,11 +31,6 @@ const QString amountPrompt = u"The Amount of Loan must be between  1000 and  100
 const QString ratePrompt = u"The Annual Interest Rate must be between  0.05 and  0.25"_qs;
 const QString monthsPrompt = u"The Length of Loan (in months) must be between  1 and  360"_qs;
 } // namespace
-
-void tst_LeaveField::cleanup()
-{
-    QVERIFY(noWindowLeftOpen());
-}
 
 void tst_LeaveField::leaving_data()
 {

@@ -1,16 +1,16 @@
 #include "messageboxwatcher.h"
 #include "window/form1.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QPushButton>
 #include <QTest>
 
-class tst_Look : public QObject
+class tst_Look : public WindowTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup();
     void followsThePalette_data();
     void followsThePalette();
     void focusedResultBoxIsMarked();
@@ -66,11 +66,6 @@ int nearest(const QImage &image, const QRect &area, const QColor &colour)
 }
 } // namespace
 
-void tst_Look::cleanup()
-{
-    QVERIFY(noWindowLeftOpen());
-}
-
 void tst_Look::followsThePalette_data()
 {
     QTest::addColumn<QPalette>("palette");
@@ -108,9 +103,7 @@ void tst_Look::followsThePalette()
 void tst_Look::focusedResultBoxIsMarked()
 {
     Form1 form;
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(showActive(form));
     const QImage unfocused = form.Picture1->grab().toImage();
     form.Picture1->setFocus(Qt::TabFocusReason);
     QCOMPARE(QApplication::focusWidget(), form.Picture1);

@@ -65,10 +65,49 @@ const Field *fieldOf(const QString &box)
 const QStringList tabOrder = {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Picture1"_qs,
                               u"Command1"_qs};
 
+// The single keys the monkey presses: below which pick each comes (the previous row's bound
+// and up), the key or, at random, its alternative, how far along the tab order the focus should
+// move, and whether the key may change an entry.
+struct KeyAction {
+    int upTo;
+    Qt::Key key;
+    Qt::Key alternative;
+    Qt::KeyboardModifiers modifiers;
+    int tabSteps;
+    bool mayEdit;
+    const char *name;
+};
+const KeyAction keyActions[] = {
+    {45, Qt::Key_A, Qt::Key_A, Qt::ControlModifier, 0, false, "select all"},
+    {51, Qt::Key_Backspace, Qt::Key_Delete, Qt::NoModifier, 0, true, "erase"},
+    {61, Qt::Key_Tab, Qt::Key_Tab, Qt::NoModifier, 1, false, "Tab"},
+    {67, Qt::Key_Tab, Qt::Key_Tab, Qt::ShiftModifier, -1, false, "Shift+Tab"},
+    {70, Qt::Key_Return, Qt::Key_Enter, Qt::NoModifier, 0, false, "Enter"},
+    {73, Qt::Key_Escape, Qt::Key_Escape, Qt::NoModifier, 0, false, "Escape"},
+};
+
+// The clicks, after the keys: on one of some controls (taken from Monkey::m_clickable), which
+// may take the focus and may run the calculation.
+struct ClickAction {
+    int upTo;
+    int first;
+    int count;
+    bool takesFocus;
+    bool calculates;
+};
+const ClickAction clickActions[] = {{80, 0, 1, true, true},    // Calculate
+                                    {84, 1, 1, true, false},   // the result box
+                                    {89, 2, 4, false, false},  // a caption
+                                    {100, 6, 3, true, false}}; // an entry box
+
 class Monkey
 {
 public:
-    Monkey(Form1 &form, quint32 seed) : m_form(form), m_random(seed) {}
+    Monkey(Form1 &form, quint32 seed) : m_form(form), m_random(seed)
+    {
+        m_clickable = {form.Command1, form.Picture1, form.Label1, form.Label2, form.Label3,
+                       form.Label4,   form.Text1,    form.Text2,  form.Text3};
+    }
 
     // One random action. Returns what it did, for the report, and says where the focus should
     // go when no range message stops it, whether it may have run the calculation, and whether
@@ -89,6 +128,7 @@ private:
     void click(QWidget *target);
 
     Form1 &m_form;
+    QList<QWidget *> m_clickable;
     std::mt19937 m_random;
     qsizetype m_longPastes = 0;
     qsizetype m_longPastesIntoBoxes = 0;
@@ -191,63 +231,28 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
         return huge ? u"paste %1 characters"_qs.arg(text.size())
                     : u"paste \""_qs + QString(text).replace(u'\n', u"\\n"_qs) + u'"';
     }
-    if (pick < 45) {
-        *mayEdit = false;
-        QTest::keyClick(before, Qt::Key_A, Qt::ControlModifier);
-        return u"select all"_qs;
+    for (const KeyAction &action : keyActions) {
+        if (pick >= action.upTo)
+            continue;
+        *mayEdit = action.mayEdit;
+        const Qt::Key key =
+            action.alternative == action.key || below(2) ? action.key : action.alternative;
+        QTest::keyClick(before, key, action.modifiers);
+        if (action.tabSteps != 0)
+            *focusTarget =
+                tabOrder[(position + tabOrder.size() + action.tabSteps) % tabOrder.size()];
+        return QString::fromLatin1(action.name);
     }
-    if (pick < 51) {
-        QTest::keyClick(before, below(2) ? Qt::Key_Backspace : Qt::Key_Delete);
-        return u"erase"_qs;
-    }
-    if (pick < 61) {
-        *mayEdit = false;
-        QTest::keyClick(before, Qt::Key_Tab);
-        *focusTarget = tabOrder[(position + 1) % tabOrder.size()];
-        return u"Tab"_qs;
-    }
-    if (pick < 67) {
-        *mayEdit = false;
-        QTest::keyClick(before, Qt::Key_Tab, Qt::ShiftModifier);
-        *focusTarget = tabOrder[(position + tabOrder.size() - 1) % tabOrder.size()];
-        return u"Shift+Tab"_qs;
-    }
-    if (pick < 70) {
-        *mayEdit = false;
-        QTest::keyClick(before, below(2) ? Qt::Key_Return : Qt::Key_Enter);
-        return u"Enter"_qs;
-    }
-    if (pick < 73) {
-        *mayEdit = false;
-        QTest::keyClick(before, Qt::Key_Escape);
-        return u"Escape"_qs;
-    }
-    if (pick < 80) {
-        *mayEdit = false;
-        click(m_form.Command1);
-        *focusTarget = u"Command1"_qs;
-        *mayCalculate = true;
-        return u"click Calculate"_qs;
-    }
-    if (pick < 84) {
-        *mayEdit = false;
-        click(m_form.Picture1);
-        *focusTarget = u"Picture1"_qs;
-        return u"click result box"_qs;
-    }
-    if (pick < 89) {
-        QLabel *const labels[] = {m_form.Label1, m_form.Label2, m_form.Label3, m_form.Label4};
-        QLabel *const label = labels[below(4)];
-        *mayEdit = false;
-        click(label);
-        return u"click "_qs + label->objectName();
-    }
-    runtime::EntryBox *const boxes[] = {m_form.Text1, m_form.Text2, m_form.Text3};
-    runtime::EntryBox *const box = boxes[below(3)];
     *mayEdit = false;
-    click(box);
-    *focusTarget = box->objectName();
-    return u"click "_qs + box->objectName();
+    const ClickAction &action = *std::find_if(std::begin(clickActions), std::end(clickActions),
+                                              [&](const ClickAction &a) { return pick < a.upTo; });
+    QWidget *const target =
+        m_clickable[action.first + (action.count > 1 ? below(action.count) : 0)];
+    click(target);
+    if (action.takesFocus)
+        *focusTarget = target->objectName();
+    *mayCalculate = action.calculates;
+    return u"click "_qs + target->objectName();
 }
 
 // The result box's one line for the entries shown, or nothing when they have no payment.
@@ -263,9 +268,7 @@ QStringList paymentShownFor(const Form1 &form)
 
 QString entryOf(const Form1 &form, const QString &box)
 {
-    return box == u"Text1"_qs   ? form.Text1->text()
-           : box == u"Text2"_qs ? form.Text2->text()
-                                : form.Text3->text();
+    return form.findChild<runtime::EntryBox *>(box)->text();
 }
 
 bool withinBounds(const Field &field, const QString &entry)
@@ -313,9 +316,7 @@ void tst_Monkey::randomUserActions()
     const auto restoreHandler = qScopeGuard([] { qInstallMessageHandler(testlibHandler); });
     MessageBoxWatcher watcher(reactivation);
     Form1 form;
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(showActive(form));
     Monkey monkey(form, seed);
     QStringList recent;
     qsizetype rangeMessages = 0;
