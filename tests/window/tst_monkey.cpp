@@ -54,11 +54,9 @@ const Field fields[] = {
 
 const Field *fieldOf(const QString &box)
 {
-    for (const Field &field : fields) {
-        if (field.box == box)
-            return &field;
-    }
-    return nullptr;
+    const auto found = std::find_if(std::begin(fields), std::end(fields),
+                                    [&](const Field &field) { return field.box == box; });
+    return found == std::end(fields) ? nullptr : found;
 }
 
 // The focus chain of the window, in tab order.
@@ -114,10 +112,13 @@ public:
     // it may have changed an entry.
     QString act(QString *focusTarget, bool *mayCalculate, bool *mayEdit);
 
-    qsizetype longPastes() const { return m_longPastes; }
-    qsizetype longPastesIntoBoxes() const { return m_longPastesIntoBoxes; }
-    // Long pastes into an entry box that arrived there whole, control characters and all.
-    qsizetype longPastesWhole() const { return m_longPastesWhole; }
+    // Long pastes: all, those into an entry box, and those that arrived there whole, control
+    // characters and all.
+    struct {
+        qsizetype all = 0;
+        qsizetype intoBoxes = 0;
+        qsizetype whole = 0;
+    } longPastes;
 
 private:
     int below(int n) { return int(m_random() % quint32(n)); }
@@ -130,9 +131,6 @@ private:
     Form1 &m_form;
     QList<QWidget *> m_clickable;
     std::mt19937 m_random;
-    qsizetype m_longPastes = 0;
-    qsizetype m_longPastesIntoBoxes = 0;
-    qsizetype m_longPastesWhole = 0;
 };
 
 // Typed texts are ASCII, as the keys of a US keyboard give; other characters come one by one
@@ -154,7 +152,7 @@ QString Monkey::randomText(int length, bool forPaste)
 
 QString Monkey::longText()
 {
-    ++m_longPastes;
+    ++longPastes.all;
     switch (below(4)) {
     case 0: // a number with more digits than any double holds
         return u'1' + QString(longestPaste - 1, u'0');
@@ -225,8 +223,8 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
             QTest::keyClick(before, Qt::Key_A, Qt::ControlModifier);
         paste(text);
         if (auto *box = qobject_cast<runtime::EntryBox *>(before); box && huge) {
-            ++m_longPastesIntoBoxes;
-            m_longPastesWhole += box->text() == text;
+            ++longPastes.intoBoxes;
+            longPastes.whole += box->text() == text;
         }
         return huge ? u"paste %1 characters"_qs.arg(text.size())
                     : u"paste \""_qs + QString(text).replace(u'\n', u"\\n"_qs) + u'"';
@@ -269,12 +267,6 @@ QStringList paymentShownFor(const Form1 &form)
 QString entryOf(const Form1 &form, const QString &box)
 {
     return form.findChild<runtime::EntryBox *>(box)->text();
-}
-
-bool withinBounds(const Field &field, const QString &entry)
-{
-    const double value = runtime::LeadingValue(entry);
-    return value >= field.lower && value <= field.upper;
 }
 
 QtMessageHandler testlibHandler = nullptr;
@@ -328,8 +320,9 @@ void tst_Monkey::randomUserActions()
         const qsizetype messagesBefore = watcher.count();
         const QString leaving = focusName();
         const Field *leftField = fieldOf(leaving);
+        const double leftValue = leftField ? runtime::LeadingValue(entryOf(form, leaving)) : 0;
         const bool leftInBounds =
-            !leftField || withinBounds(*leftField, entryOf(form, leftField->box));
+            !leftField || (leftValue >= leftField->lower && leftValue <= leftField->upper);
         QString focusTarget;
         bool mayCalculate = false;
         bool mayEdit = false;
@@ -393,9 +386,9 @@ void tst_Monkey::randomUserActions()
     qInfo("monkey: %u actions, %lld messages (%lld range, %lld calculation), %lld new payments "
           "shown, %lld long pastes (%lld into an entry box)",
           actions, qlonglong(watcher.count()), qlonglong(rangeMessages),
-          qlonglong(calculationMessages), qlonglong(newPayments), qlonglong(monkey.longPastes()),
-          qlonglong(monkey.longPastesIntoBoxes()));
-    QCOMPARE(monkey.longPastesWhole(), monkey.longPastesIntoBoxes());
+          qlonglong(calculationMessages), qlonglong(newPayments), qlonglong(monkey.longPastes.all),
+          qlonglong(monkey.longPastes.intoBoxes));
+    QCOMPARE(monkey.longPastes.whole, monkey.longPastes.intoBoxes);
     form.close();
 }
 
