@@ -7,6 +7,8 @@
 
 #include <QLocale>
 
+#include <utility>
+
 namespace
 {
 const QLocale &locale(int index)
@@ -16,15 +18,12 @@ const QLocale &locale(int index)
     return locales[index];
 }
 
-struct Spelling {
-    char format;
-    int precision;
-};
-constexpr Spelling spellings[] = {{'g', 17},
-                                  {'e', 16},
-                                  {'g', QLocale::FloatingPointShortest},
-                                  {'e', QLocale::FloatingPointShortest},
-                                  {'f', QLocale::FloatingPointShortest}};
+// Each format with the precision that writes a double exactly.
+constexpr std::pair<char, int> spellings[] = {{'g', 17},
+                                              {'e', 16},
+                                              {'g', QLocale::FloatingPointShortest},
+                                              {'e', QLocale::FloatingPointShortest},
+                                              {'f', QLocale::FloatingPointShortest}};
 
 QString context(const QLocale &locale, const QString &text)
 {
@@ -48,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
         if (!std::isfinite(number))
             continue;
-        for (const Spelling &spelling : spellings) {
-            const QString written = settings.toString(number, spelling.format, spelling.precision);
+        for (const auto &[format, precision] : spellings) {
+            const QString written = settings.toString(number, format, precision);
             const double read = *fuzz::unlessRaised<fuzz::Nothing>(
                 "StrictValue reads what the settings write", context(settings, written),
                 [&] { return runtime::StrictValue(written, settings); });
