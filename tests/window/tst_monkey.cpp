@@ -264,11 +264,6 @@ QStringList paymentShownFor(const Form1 &form)
     }
 }
 
-QString entryOf(const Form1 &form, const QString &box)
-{
-    return form.findChild<runtime::EntryBox *>(box)->text();
-}
-
 QtMessageHandler testlibHandler = nullptr;
 
 // The headless platform warns about every message box it opens, the font database about every
@@ -320,68 +315,64 @@ void tst_Monkey::randomUserActions()
         const qsizetype messagesBefore = watcher.count();
         const QString leaving = focusName();
         const Field *leftField = fieldOf(leaving);
-        const double leftValue = leftField ? runtime::LeadingValue(entryOf(form, leaving)) : 0;
+        const double leftValue =
+            leftField ? runtime::LeadingValue(form.findChild<QLineEdit *>(leaving)->text()) : 0;
         const bool leftInBounds =
             !leftField || (leftValue >= leftField->lower && leftValue <= leftField->upper);
+        const auto entries = [&] {
+            return QStringList{form.Text1->text(), form.Text2->text(), form.Text3->text()};
+        };
+        const QStringList entriesBefore = entries();
         QString focusTarget;
         bool mayCalculate = false;
         bool mayEdit = false;
-        const QStringList entriesBefore = {form.Text1->text(), form.Text2->text(),
-                                           form.Text3->text()};
         const QString done = monkey.act(&focusTarget, &mayCalculate, &mayEdit);
         recent.append(u"%1: %2"_qs.arg(action).arg(done.left(60)));
         if (recent.size() > 8)
             recent.removeFirst();
-        const QByteArray where = u"seed %1, action %2 of the last ones:\n  %3\n"_qs.arg(seed)
-                                     .arg(action)
-                                     .arg(recent.join(u"\n  "_qs))
-                                     .toUtf8();
+        const auto where = [&](const QString &detail = QString()) {
+            return u"seed %1, action %2 of the last ones:\n  %3\n%4"_qs.arg(seed)
+                .arg(action)
+                .arg(recent.join(u"\n  "_qs), detail)
+                .toUtf8();
+        };
 
         // Settled: any message has been dismissed and the window has the activation back.
-        QTRY_VERIFY2(form.isActiveWindow() && QApplication::focusWidget(), where.constData());
-        QVERIFY2(form.isVisible(), where.constData());
-        QVERIFY2(!QApplication::activeModalWidget(), where.constData());
+        QTRY_VERIFY2(form.isActiveWindow() && QApplication::focusWidget(), where().constData());
+        QVERIFY2(form.isVisible() && !QApplication::activeModalWidget(), where().constData());
 
         const qsizetype messages = watcher.count() - messagesBefore;
-        QVERIFY2(messages <= 1, (where + "messages: " + QByteArray::number(messages)).constData());
+        QVERIFY2(messages <= 1, where(u"messages: %1"_qs.arg(messages)).constData());
         const bool leftTheBox = focusTarget != leaving;
+        const QString focus = u"focus in "_qs + focusName();
         if (messages == 1 && watcher.messages().last().title == u"Invalid Parameter"_qs) {
             ++rangeMessages;
             // Only leaving an out-of-range box brings the range message, and the focus back.
-            QVERIFY2(leftTheBox && !leftInBounds, where.constData());
+            QVERIFY2(leftTheBox && !leftInBounds, where().constData());
             QCOMPARE(watcher.lastText(), leftField->prompt);
-            QVERIFY2(focusName() == leaving,
-                     (where + "focus in " + focusName().toUtf8()).constData());
+            QVERIFY2(focusName() == leaving, where(focus).constData());
         } else {
-            QVERIFY2(!leftTheBox || leftInBounds, (where + "no range message").constData());
-            QVERIFY2(focusName() == focusTarget, (where + "focus in " + focusName().toUtf8() +
-                                                  ", expected " + focusTarget.toUtf8())
-                                                     .constData());
+            QVERIFY2(!leftTheBox || leftInBounds, where(u"no range message"_qs).constData());
+            QVERIFY2(focusName() == focusTarget,
+                     where(focus + u", expected "_qs + focusTarget).constData());
             if (messages == 1) {
                 ++calculationMessages;
                 QCOMPARE(watcher.messages().last().title, u"Cannot Calculate"_qs);
-                QVERIFY2(mayCalculate && paymentShownFor(form).isEmpty(), where.constData());
+                QVERIFY2(mayCalculate && paymentShownFor(form).isEmpty(), where().constData());
             }
         }
-
         // The program never changes an entry; only the user's typing does.
-        if (!mayEdit) {
-            QVERIFY2((QStringList{form.Text1->text(), form.Text2->text(), form.Text3->text()} ==
-                      entriesBefore),
-                     (where + "an entry changed").constData());
-        }
+        QVERIFY2(mayEdit || entries() == entriesBefore, where(u"an entry changed"_qs).constData());
 
         const QStringList shown = form.Picture1->lines();
         const QStringList payment = paymentShownFor(form);
+        const QString inTheBox = u"result box: "_qs + shown.join(u'|');
         // A calculation the user surely asked for, with a payment to show, shows it.
         if (mayCalculate && messages == 0 && !payment.isEmpty())
-            QVERIFY2(shown == payment,
-                     (where + "result box: " + shown.join(u'|').toUtf8()).constData());
+            QVERIFY2(shown == payment, where(inTheBox).constData());
         newPayments += shown != shownBefore;
         QVERIFY2(shown == shownBefore || (mayCalculate && !payment.isEmpty() && shown == payment),
-                 (where + "result box: " + shown.join(u'|').toUtf8() +
-                  ", before: " + shownBefore.join(u'|').toUtf8())
-                     .constData());
+                 where(inTheBox + u", before: "_qs + shownBefore.join(u'|')).constData());
     }
     qInfo("monkey: %u actions, %lld messages (%lld range, %lld calculation), %lld new payments "
           "shown, %lld long pastes (%lld into an entry box)",
