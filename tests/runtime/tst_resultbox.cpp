@@ -16,17 +16,12 @@ private Q_SLOTS:
 
 namespace
 {
-QImage rendering(QWidget &box)
-{
-    return box.grab().toImage();
-}
-
 // A box of the same size that nothing has been printed into.
 QImage blankRendering(const QSize &size)
 {
     ResultBox blank;
     blank.resize(size);
-    return rendering(blank);
+    return blank.grab().toImage();
 }
 } // namespace
 
@@ -40,14 +35,14 @@ void tst_ResultBox::printedWhileHiddenShowsAndRepaints()
     PrintInBox(box, u"$3,872.06"_qs);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    const QImage before = rendering(box);
+    const QImage before = box.grab().toImage();
     QVERIFY(before != blankRendering(box.size()));
     // Covered and shown again, it draws the same.
     box.hide();
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     box.repaint();
-    QCOMPARE(rendering(box), before);
+    QCOMPARE(box.grab().toImage(), before);
     box.hide();
 }
 
@@ -56,14 +51,14 @@ void tst_ResultBox::clearErasesAndResetsThePrintPosition()
     ResultBox box;
     box.resize(105, 40);
     PrintInBox(box, u"first"_qs);
-    const QImage firstLineOnly = rendering(box);
+    const QImage firstLineOnly = box.grab().toImage();
     PrintInBox(box, u"second"_qs);
     ClearBox(box);
     QVERIFY(box.lines().isEmpty());
-    QCOMPARE(rendering(box), blankRendering(box.size()));
+    QCOMPARE(box.grab().toImage(), blankRendering(box.size()));
     // Printing after a clear starts again at the top.
     PrintInBox(box, u"first"_qs);
-    QCOMPARE(rendering(box), firstLineOnly);
+    QCOMPARE(box.grab().toImage(), firstLineOnly);
 }
 
 QTEST_MAIN(tst_ResultBox)
