@@ -13,7 +13,6 @@ class tst_ResultBoxAccessible : public WindowTestCase
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void init();
     void textFollowsThePrintedLines_data();
     void textFollowsThePrintedLines();
     void textRanges_data();
@@ -43,11 +42,6 @@ struct CaptionedBox {
 void tst_ResultBoxAccessible::initTestCase()
 {
     recordAccessibleEvents();
-}
-
-void tst_ResultBoxAccessible::init()
-{
-    seenEvents().clear();
 }
 
 void tst_ResultBoxAccessible::textFollowsThePrintedLines_data()
@@ -134,7 +128,6 @@ void tst_ResultBoxAccessible::characterGeometryRoundTrips()
     QVERIFY(text->characterRect(6).top() >= text->characterRect(0).bottom());
     QVERIFY(text->characterRect(99).isNull());
     QCOMPARE(text->offsetAtPoint(boxOnScreen.bottomRight() + QPoint(50, 50)), -1);
-    form.window.hide();
 }
 
 void tst_ResultBoxAccessible::everyChangeIsAnnounced()

@@ -1,8 +1,14 @@
 #include "windowtest.h"
+#include "accessibility.h"
 
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+
+void WindowTestCase::init()
+{
+    seenEvents().clear();
+}
 
 void WindowTestCase::cleanup()
 {

@@ -6,11 +6,13 @@
 
 class QWidget;
 
-// A test case whose every test function must end with no window of the application left open.
+// A test case whose every test function starts with no accessible event recorded and must end
+// with no window of the application left open.
 class WindowTestCase : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init();
     void cleanup();
 };
 

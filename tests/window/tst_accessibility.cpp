@@ -13,7 +13,6 @@ class tst_Accessibility : public WindowTestCase
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void init();
     void controls_data();
     void controls();
     void windowAndRule();
@@ -25,11 +24,6 @@ private Q_SLOTS:
 void tst_Accessibility::initTestCase()
 {
     recordAccessibleEvents();
-}
-
-void tst_Accessibility::init()
-{
-    seenEvents().clear();
 }
 
 void tst_Accessibility::controls_data()
@@ -108,7 +102,6 @@ void tst_Accessibility::calculationIsAnnounced()
     QVERIFY(seenCount(QAccessible::TextUpdated, form.Picture1) > 0);
     QVERIFY(seenCount(QAccessible::DescriptionChanged, form.Picture1) > 0);
     QCOMPARE(result->textInterface()->text(0, -1), u"$1,158.03"_qs);
-    form.close();
 }
 
 void tst_Accessibility::rangeMessageIsAnAlert()
@@ -127,7 +120,6 @@ void tst_Accessibility::rangeMessageIsAnAlert()
                  u"The Length of Loan (in months) must be between  1 and  360"_qs),
              qPrintable(message.readTexts.join(u" | "_qs)));
     QTRY_COMPARE(QApplication::focusWidget(), form.Text3);
-    form.close();
 }
 
 void tst_Accessibility::everyControlReachableByKeyboard()
@@ -144,7 +136,6 @@ void tst_Accessibility::everyControlReachableByKeyboard()
         QVERIFY(accessibleOf(next)->state().focused);
         QVERIFY2(seenCount(QAccessible::Focus, next) > 0, qPrintable(next->objectName()));
     }
-    form.close();
 }
 
 QTEST_MAIN(tst_Accessibility)

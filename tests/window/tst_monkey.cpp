@@ -125,8 +125,6 @@ private:
     QString randomText(int length, bool forPaste);
     QString longText();
     QWidget *focus() const { return QApplication::focusWidget(); }
-    void paste(const QString &text);
-    void click(QWidget *target);
 
     Form1 &m_form;
     QList<QWidget *> m_clickable;
@@ -170,17 +168,6 @@ QString Monkey::longText()
     }
 }
 
-void Monkey::paste(const QString &text)
-{
-    QGuiApplication::clipboard()->setText(text);
-    QTest::keyClick(focus(), Qt::Key_V, Qt::ControlModifier);
-}
-
-void Monkey::click(QWidget *target)
-{
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
-}
-
 QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
 {
     QWidget *const before = focus();
@@ -221,7 +208,8 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
         const QString text = huge ? longText() : randomText(1 + below(12), true);
         if (huge)
             QTest::keyClick(before, Qt::Key_A, Qt::ControlModifier);
-        paste(text);
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(before, Qt::Key_V, Qt::ControlModifier);
         if (auto *box = qobject_cast<runtime::EntryBox *>(before); box && huge) {
             ++longPastes.intoBoxes;
             longPastes.whole += box->text() == text;
@@ -246,7 +234,7 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
                                               [&](const ClickAction &a) { return pick < a.upTo; });
     QWidget *const target =
         m_clickable[action.first + (action.count > 1 ? below(action.count) : 0)];
-    click(target);
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
     if (action.takesFocus)
         *focusTarget = target->objectName();
     *mayCalculate = action.calculates;
@@ -380,7 +368,6 @@ void tst_Monkey::randomUserActions()
           qlonglong(calculationMessages), qlonglong(newPayments), qlonglong(monkey.longPastes.all),
           qlonglong(monkey.longPastes.intoBoxes));
     QCOMPARE(monkey.longPastes.whole, monkey.longPastes.intoBoxes);
-    form.close();
 }
 
 QTEST_MAIN(tst_Monkey)
