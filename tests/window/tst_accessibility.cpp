@@ -4,7 +4,6 @@
 #include "windowtest.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 

@@ -20,11 +20,6 @@ private Q_SLOTS:
 
 namespace
 {
-runtime::EntryBox *box(Form1 &form, int number)
-{
-    return number == 1 ? form.Text1 : number == 2 ? form.Text2 : form.Text3;
-}
-
 const QString amountPrompt = u"The Amount of Loan must be between  1000 and  1000000"_qs;
 const QString ratePrompt = u"The Annual Interest Rate must be between  0.05 and  0.25"_qs;
 const QString monthsPrompt = u"The Length of Loan (in months) must be between  1 and  360"_qs;
@@ -70,7 +65,8 @@ void tst_LeaveField::leaving()
     MessageBoxWatcher watcher;
     Form1 form;
     QVERIFY(showActive(form));
-    runtime::EntryBox *leaving = box(form, boxNumber);
+    auto *leaving = form.findChild<runtime::EntryBox *>(u"Text%1"_qs.arg(boxNumber));
+    QVERIFY(leaving);
     const QString goodEntry = leaving->text();
     leaving->setFocus(Qt::OtherFocusReason);
     leaving->clear();

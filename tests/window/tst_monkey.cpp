@@ -124,7 +124,6 @@ private:
     int below(int n) { return int(m_random() % quint32(n)); }
     QString randomText(int length, bool forPaste);
     QString longText();
-    QWidget *focus() const { return QApplication::focusWidget(); }
 
     Form1 &m_form;
     QList<QWidget *> m_clickable;
@@ -170,7 +169,7 @@ QString Monkey::longText()
 
 QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
 {
-    QWidget *const before = focus();
+    QWidget *const before = QApplication::focusWidget();
     const QString beforeName = before->objectName();
     const qsizetype position = tabOrder.indexOf(beforeName);
     *focusTarget = beforeName;
