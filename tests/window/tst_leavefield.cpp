@@ -38,6 +38,7 @@ void tst_LeaveField::leaving_data()
     const QString click = u"click result box"_qs;
     const QString calculate = u"click Calculate"_qs;
     QTest::newRow("months 400") << 3 << u"400"_qs << tab << monthsPrompt << u"Text3"_qs;
+    QTest::newRow("months 240") << 3 << u"240"_qs << tab << QString() << u"Picture1"_qs;
     QTest::newRow("months 0 backwards") << 3 << u"0"_qs << backTab << monthsPrompt << u"Text3"_qs;
     QTest::newRow("months 400 click") << 3 << u"400"_qs << click << monthsPrompt << u"Text3"_qs;
     QTest::newRow("rate 10") << 2 << u"10"_qs << tab << ratePrompt << u"Text2"_qs;
