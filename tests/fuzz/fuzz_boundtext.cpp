@@ -13,13 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
 
     const QString text = runtime::BoundText(number);
+    const QString detail = fuzz::exact(number) + u" -> \""_qs + text + u'"';
     static const QRegularExpression form(u"^[ -][0-9]+(\\.[0-9]+)?(e[+-][0-9]+)?$"_qs);
-    fuzz::require(form.match(text).hasMatch(), "sign position, digits and a period only",
-                  fuzz::exact(number) + u" -> \""_qs + text + u'"');
+    fuzz::require(form.match(text).hasMatch(), "sign position, digits and a period only", detail);
     fuzz::require((text[0] == u'-') == (number < 0), "a minus exactly for a negative number",
-                  fuzz::exact(number) + u" -> \""_qs + text + u'"');
+                  detail);
     const double read = runtime::LeadingValue(text);
     fuzz::require(read == number, "LeadingValue reads BoundText back exactly",
-                  fuzz::exact(number) + u" -> \""_qs + text + u"\" -> "_qs + fuzz::exact(read));
+                  detail + u" -> "_qs + fuzz::exact(read));
     return 0;
 }

@@ -18,14 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString months = texts.value(2);
     const QString detail = amount + u" | "_qs + rate + u" | "_qs + months;
 
-    double payment = 0;
-    try {
-        payment = loan::PaymentFor(amount, rate, months);
-    } catch (const runtime::RuntimeError &) {
+    const auto computed = fuzz::unlessRaised<runtime::RuntimeError>(
+        "the payment raises only runtime errors", detail,
+        [&] { return loan::PaymentFor(amount, rate, months); });
+    if (!computed)
         return 0;
-    } catch (...) {
-        fuzz::fail("the payment raises only runtime errors", detail);
-    }
+    const double payment = *computed;
     fuzz::require(std::isfinite(payment), "a payment is finite", detail);
 
     const double a = runtime::StrictValue(amount);

@@ -7,7 +7,7 @@
 
 #include <QLocale>
 
-#include <exception>
+#include <utility>
 
 namespace
 {
@@ -18,15 +18,12 @@ const QLocale &locale(int index)
     return locales[index];
 }
 
-struct Spelling {
-    char format;
-    int precision;
-};
-constexpr Spelling spellings[] = {{'g', 17},
-                                  {'e', 16},
-                                  {'g', QLocale::FloatingPointShortest},
-                                  {'e', QLocale::FloatingPointShortest},
-                                  {'f', QLocale::FloatingPointShortest}};
+// Each format with the precision that writes a double exactly.
+constexpr std::pair<char, int> spellings[] = {{'g', 17},
+                                              {'e', 16},
+                                              {'g', QLocale::FloatingPointShortest},
+                                              {'e', QLocale::FloatingPointShortest},
+                                              {'f', QLocale::FloatingPointShortest}};
 
 QString context(const QLocale &locale, const QString &text)
 {
@@ -42,25 +39,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     for (int l = 0; l < 4; ++l) {
         const QLocale &settings = locale(l);
-        try {
-            const double value = runtime::StrictValue(text, settings);
-            fuzz::require(std::isfinite(value), "StrictValue gives only finite numbers",
-                          context(settings, text));
-        } catch (const runtime::TypeMismatchError &) {
-        } catch (...) {
-            fuzz::fail("StrictValue raises nothing but TypeMismatchError", context(settings, text));
-        }
+        const auto value = fuzz::unlessRaised<runtime::TypeMismatchError>(
+            "StrictValue raises nothing but TypeMismatchError", context(settings, text),
+            [&] { return runtime::StrictValue(text, settings); });
+        fuzz::require(!value || std::isfinite(*value), "StrictValue gives only finite numbers",
+                      context(settings, text));
 
         if (!std::isfinite(number))
             continue;
-        for (const Spelling &spelling : spellings) {
-            const QString written = settings.toString(number, spelling.format, spelling.precision);
-            double read = 0;
-            try {
-                read = runtime::StrictValue(written, settings);
-            } catch (...) {
-                fuzz::fail("StrictValue reads what the settings write", context(settings, written));
-            }
+        for (const auto &[format, precision] : spellings) {
+            const QString written = settings.toString(number, format, precision);
+            const double read = *fuzz::unlessRaised<fuzz::Nothing>(
+                "StrictValue reads what the settings write", context(settings, written),
+                [&] { return runtime::StrictValue(written, settings); });
             fuzz::require(read == number, "StrictValue reads back exactly",
                           context(settings, written) + u" -> "_qs + fuzz::exact(read) +
                               u", written from "_qs + fuzz::exact(number));

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace fuzz
 {
@@ -57,6 +58,24 @@ inline void require(bool holds, const char *property, const QString &detail = QS
 {
     if (!holds)
         fail(property, detail);
+}
+
+// For unlessRaised: no exception at all is allowed.
+struct Nothing {
+};
+
+// The call's result, or none when it raised an Allowed exception; any other breaks the property.
+template <typename Allowed, typename Call>
+auto unlessRaised(const char *property, const QString &detail, Call call)
+    -> std::optional<decltype(call())>
+{
+    try {
+        return call();
+    } catch (const Allowed &) {
+        return std::nullopt;
+    } catch (...) {
+        fail(property, detail);
+    }
 }
 
 // A double spelled so that a report shows it exactly.

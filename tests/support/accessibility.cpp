@@ -5,8 +5,30 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-void switchAccessibilityOn()
+QList<SeenEvent> &seenEvents()
 {
+    static QList<SeenEvent> events;
+    return events;
+}
+
+qsizetype seenCount(QAccessible::Event type, QObject *object)
+{
+    return std::count_if(seenEvents().cbegin(), seenEvents().cend(), [&](const SeenEvent &event) {
+        return event.type == type && event.object == object;
+    });
+}
+
+void recordAccessibleEvents()
+{
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        SeenEvent seen{event->type(), event->object(), {}, {}};
+        if (event->type() == QAccessible::TextUpdated) {
+            const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
+            seen.removed = update->textRemoved();
+            seen.inserted = update->textInserted();
+        }
+        seenEvents().append(seen);
+    });
     // Only the platform's side can be switched on: the public switch is overridden by it.
     QPlatformAccessibility *platform =
         QGuiApplicationPrivate::platformIntegration()->accessibility();

@@ -1,5 +1,26 @@
-// Switches the toolkit's accessibility on as a screen reader connecting would, so widgets send
-// their accessible events; with an update handler installed, a test sees every one of them.
+// Switches the toolkit's accessibility on as a screen reader connecting would, and records every
+// accessible event the widgets then send, as the reader would receive them.
 #pragma once
 
-void switchAccessibilityOn();
+#include <QAccessible>
+#include <QList>
+#include <QString>
+
+struct SeenEvent {
+    QAccessible::Event type;
+    QObject *object;
+    // What a text update took away and put in.
+    QString removed;
+    QString inserted;
+};
+
+// Installs the recorder and switches accessibility on; call once, from initTestCase.
+void recordAccessibleEvents();
+// Everything recorded since the last clear().
+QList<SeenEvent> &seenEvents();
+qsizetype seenCount(QAccessible::Event type, QObject *object);
+
+inline QAccessibleInterface *accessibleOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}

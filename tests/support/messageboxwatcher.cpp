@@ -20,8 +20,14 @@ bool MessageBoxWatcher::eventFilter(QObject *watched, QEvent *event)
 {
     auto *box = qobject_cast<QMessageBox *>(watched);
     if (box && event->type() == QEvent::Show) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        QStringList readTexts;
+        for (int i = 0; i < accessible->childCount(); ++i) {
+            if (accessible->child(i)->role() == QAccessible::StaticText)
+                readTexts.append(accessible->child(i)->text(QAccessible::Name));
+        }
         m_messages.append({box->windowTitle(), box->text(), box->icon() != QMessageBox::NoIcon,
-                           int(box->buttons().size())});
+                           int(box->buttons().size()), accessible->role(), readTexts});
         // Dismissed from the box's own nested event loop once it has the activation, as a
         // user could only click it then (and then the window's own focus has moved out).
         auto *poll = new QTimer(box);
@@ -41,10 +47,4 @@ bool MessageBoxWatcher::eventFilter(QObject *watched, QEvent *event)
         QApplication::setActiveWindow(box->parentWidget()->window());
     }
     return QObject::eventFilter(watched, event);
-}
-
-bool noWindowLeftOpen()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::none_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
 }

@@ -3,9 +3,11 @@
 // on a modal box.
 #pragma once
 
+#include <QAccessible>
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class MessageBoxWatcher : public QObject
 {
@@ -15,6 +17,9 @@ public:
         QString text;
         bool hasIcon;
         int buttonCount;
+        // What a screen reader finds in the box: its role and its static texts.
+        QAccessible::Role role;
+        QStringList readTexts;
     };
 
     // How the window system hands the activation back when a box closes: later, as the
@@ -35,6 +40,3 @@ private:
     QList<Message> m_messages;
     Reactivation m_reactivation;
 };
-
-// True when no top-level window of the application is visible: tests end with nothing open.
-bool noWindowLeftOpen();

@@ -1,8 +1,21 @@
 #include "windowtest.h"
+#include "accessibility.h"
 
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+
+void WindowTestCase::init()
+{
+    seenEvents().clear();
+}
+
+void WindowTestCase::cleanup()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(
+        std::none_of(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }));
+}
 
 bool showActive(QWidget &window)
 {

@@ -1,9 +1,20 @@
 // Small steps the window tests share.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 class QWidget;
+
+// A test case whose every test function starts with no accessible event recorded and must end
+// with no window of the application left open.
+class WindowTestCase : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+};
 
 // Shows the window and waits until it is the active one, as after a user's click on it.
 [[nodiscard]] bool showActive(QWidget &window);

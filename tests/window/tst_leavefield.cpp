@@ -6,81 +6,80 @@
 #include <QPushButton>
 #include <QTest>
 
-class tst_LeaveField : public QObject
+class tst_LeaveField : public WindowTestCase
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup();
-    void leavingByKey_data();
-    void leavingByKey();
-    void clickingElsewhere();
-    void clickingCalculateWithABadEntry();
-    void aRefusedClickOnCalculateDoesNotCalculate_data();
-    void aRefusedClickOnCalculateDoesNotCalculate();
+    void leaving_data();
+    void leaving();
     void twoBadBoxesNeverAlternate_data();
     void twoBadBoxesNeverAlternate();
-    void losingTheWindowIsNotLeaving();
-    void closingWithABadEntry();
+    void notLeaving_data();
+    void notLeaving();
 };
 
 namespace
 {
-runtime::EntryBox *box(Form1 &form, int number)
-{
-    return number == 1 ? form.Text1 : number == 2 ? form.Text2 : form.Text3;
-}
-
 const QString amountPrompt = u"The Amount of Loan must be between  1000 and  1000000"_qs;
 const QString ratePrompt = u"The Annual Interest Rate must be between  0.05 and  0.25"_qs;
 const QString monthsPrompt = u"The Length of Loan (in months) must be between  1 and  360"_qs;
 } // namespace
 
-void tst_LeaveField::cleanup()
-{
-    QVERIFY(noWindowLeftOpen());
-}
-
-void tst_LeaveField::leavingByKey_data()
+void tst_LeaveField::leaving_data()
 {
     QTest::addColumn<int>("boxNumber");
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("leaveBy");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("focusAfter");
 
-    QTest::newRow("months 400") << 3 << u"400"_qs << false << monthsPrompt << u"Text3"_qs;
-    QTest::newRow("months 240") << 3 << u"240"_qs << false << QString() << u"Picture1"_qs;
-    QTest::newRow("months 36 months")
-        << 3 << u"36 months"_qs << false << QString() << u"Picture1"_qs;
-    QTest::newRow("months 0 backwards") << 3 << u"0"_qs << true << monthsPrompt << u"Text3"_qs;
-    QTest::newRow("rate 10") << 2 << u"10"_qs << false << ratePrompt << u"Text2"_qs;
-    QTest::newRow("rate 0.05 backwards") << 2 << u"0.05"_qs << true << QString() << u"Text1"_qs;
-    QTest::newRow("amount 999") << 1 << u"999"_qs << false << amountPrompt << u"Text1"_qs;
-    QTest::newRow("amount 1000") << 1 << u"1000"_qs << false << QString() << u"Text2"_qs;
-    QTest::newRow("amount 1000000") << 1 << u"1000000"_qs << false << QString() << u"Text2"_qs;
-    QTest::newRow("amount empty") << 1 << QString() << false << amountPrompt << u"Text1"_qs;
-    QTest::newRow("amount 120,000") << 1 << u"120,000"_qs << false << amountPrompt << u"Text1"_qs;
-    QTest::newRow("amount 12 0000") << 1 << u"12 0000"_qs << false << QString() << u"Text2"_qs;
-    QTest::newRow("amount letters") << 1 << u"abc"_qs << true << amountPrompt << u"Text1"_qs;
+    const QString tab = u"Tab"_qs;
+    const QString backTab = u"Shift+Tab"_qs;
+    const QString click = u"click result box"_qs;
+    const QString calculate = u"click Calculate"_qs;
+    QTest::newRow("months 400") << 3 << u"400"_qs << tab << monthsPrompt << u"Text3"_qs;
+    QTest::newRow("months 240") << 3 << u"240"_qs << tab << QString() << u"Picture1"_qs;
+    QTest::newRow("months 0 backwards") << 3 << u"0"_qs << backTab << monthsPrompt << u"Text3"_qs;
+    QTest::newRow("months 400 click") << 3 << u"400"_qs << click << monthsPrompt << u"Text3"_qs;
+    QTest::newRow("rate 10") << 2 << u"10"_qs << tab << ratePrompt << u"Text2"_qs;
+    QTest::newRow("rate 0.05 backwards") << 2 << u"0.05"_qs << backTab << QString() << u"Text1"_qs;
+    QTest::newRow("amount 999") << 1 << u"999"_qs << tab << amountPrompt << u"Text1"_qs;
+    QTest::newRow("amount 1000") << 1 << u"1000"_qs << tab << QString() << u"Text2"_qs;
+    QTest::newRow("amount 12 0000") << 1 << u"12 0000"_qs << tab << QString() << u"Text2"_qs;
+    QTest::newRow("Calculate, amount 999")
+        << 1 << u"999"_qs << calculate << amountPrompt << u"Text1"_qs;
+    // Were the click to calculate after all, a second message would come for these.
+    QTest::newRow("Calculate, rate letters")
+        << 2 << u"ten"_qs << calculate << ratePrompt << u"Text2"_qs;
+    QTest::newRow("Calculate, months empty")
+        << 3 << QString() << calculate << monthsPrompt << u"Text3"_qs;
 }
 
-void tst_LeaveField::leavingByKey()
+void tst_LeaveField::leaving()
 {
     QFETCH(int, boxNumber);
     QFETCH(QString, entry);
-    QFETCH(bool, backwards);
+    QFETCH(QString, leaveBy);
     QFETCH(QString, prompt);
     QFETCH(QString, focusAfter);
 
     MessageBoxWatcher watcher;
     Form1 form;
     QVERIFY(showActive(form));
-    runtime::EntryBox *leaving = box(form, boxNumber);
+    auto *leaving = form.findChild<runtime::EntryBox *>(u"Text%1"_qs.arg(boxNumber));
+    QVERIFY(leaving);
+    const QString goodEntry = leaving->text();
     leaving->setFocus(Qt::OtherFocusReason);
     leaving->clear();
     QTest::keyClicks(leaving, entry);
 
-    QTest::keyClick(leaving, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    if (leaveBy.startsWith(u"click"_qs))
+        QTest::mouseClick(leaveBy == u"click Calculate"_qs ? static_cast<QWidget *>(form.Command1)
+                                                           : form.Picture1,
+                          Qt::LeftButton);
+    else
+        QTest::keyClick(leaving, Qt::Key_Tab,
+                        leaveBy == u"Shift+Tab"_qs ? Qt::ShiftModifier : Qt::NoModifier);
 
     QCOMPARE(watcher.count(), prompt.isEmpty() ? 0 : 1);
     if (!prompt.isEmpty()) {
@@ -89,72 +88,11 @@ void tst_LeaveField::leavingByKey()
     }
     QTRY_COMPARE(focusName(), focusAfter);
     QCOMPARE(leaving->text(), entry);
-    // Leaving never computes.
+    // Leaving never computes, nor does a click on Calculate spent on a range message.
     QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
-}
-
-void tst_LeaveField::clickingElsewhere()
-{
-    MessageBoxWatcher watcher;
-    Form1 form;
-    QVERIFY(showActive(form));
-    form.Text3->setFocus(Qt::OtherFocusReason);
-    form.Text3->setText(u"400"_qs);
-    QTest::mouseClick(form.Picture1, Qt::LeftButton);
-    QCOMPARE(watcher.count(), 1);
-    QCOMPARE(watcher.lastText(), monthsPrompt);
-    QTRY_COMPARE(QApplication::focusWidget(), form.Text3);
-}
-
-void tst_LeaveField::clickingCalculateWithABadEntry()
-{
-    MessageBoxWatcher watcher;
-    Form1 form;
-    QVERIFY(showActive(form));
-    form.Text1->setText(u"999"_qs);
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
-    QCOMPARE(watcher.count(), 1);
-    QCOMPARE(watcher.lastText(), amountPrompt);
-    QTRY_COMPARE(QApplication::focusWidget(), form.Text1);
-    // The click was spent on the message (aRefusedClickOnCalculateDoesNotCalculate).
-    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
-    QCOMPARE(form.Text1->text(), u"999"_qs);
-}
-
-void tst_LeaveField::aRefusedClickOnCalculateDoesNotCalculate_data()
-{
-    QTest::addColumn<int>("boxNumber");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("prompt");
-
-    QTest::newRow("amount 999") << 1 << u"999"_qs << amountPrompt;
-    QTest::newRow("rate letters") << 2 << u"ten"_qs << ratePrompt;
-    QTest::newRow("months empty") << 3 << QString() << monthsPrompt;
-}
-
-// A click on Calculate that tries to leave a box holding an out-of-range entry brings the range
-// message and the focus back to the box, and nothing more: the click does not then calculate
-// (with an entry the user is being asked to correct, and a second message when that entry is
-// not a number at all). Once the entry is mended, the next click calculates.
-void tst_LeaveField::aRefusedClickOnCalculateDoesNotCalculate()
-{
-    QFETCH(int, boxNumber);
-    QFETCH(QString, entry);
-    QFETCH(QString, prompt);
-    MessageBoxWatcher watcher;
-    Form1 form;
-    QVERIFY(showActive(form));
-    runtime::EntryBox *leaving = box(form, boxNumber);
-    const QString goodEntry = leaving->text();
-    leaving->setFocus(Qt::OtherFocusReason);
-    leaving->setText(entry);
-
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
-    QCOMPARE(watcher.count(), 1);
-    QCOMPARE(watcher.lastText(), prompt);
-    QTRY_COMPARE(QApplication::focusWidget(), leaving);
-    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
-
+    if (leaveBy != u"click Calculate"_qs)
+        return;
+    // Once the entry is mended, the next click calculates.
     leaving->setText(goodEntry);
     form.Text3->setText(u"12"_qs);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
@@ -203,8 +141,17 @@ void tst_LeaveField::twoBadBoxesNeverAlternate()
     QCOMPARE(watcher.count(), 5);
 }
 
-void tst_LeaveField::losingTheWindowIsNotLeaving()
+void tst_LeaveField::notLeaving_data()
 {
+    QTest::addColumn<bool>("closing");
+    QTest::newRow("another window activated") << false;
+    QTest::newRow("window closed") << true;
+}
+
+// Neither losing the window to another nor closing it leaves the box.
+void tst_LeaveField::notLeaving()
+{
+    QFETCH(bool, closing);
     MessageBoxWatcher watcher;
     Form1 form;
     QVERIFY(showActive(form));
@@ -212,23 +159,15 @@ void tst_LeaveField::losingTheWindowIsNotLeaving()
     form.Text3->setText(u"400"_qs);
 
     QWidget other;
-    QVERIFY(showActive(other));
-    QVERIFY(showActive(form));
+    if (closing) {
+        QVERIFY(form.close());
+        QVERIFY(!form.isVisible());
+    } else {
+        QVERIFY(showActive(other));
+        QVERIFY(showActive(form));
+        QCOMPARE(QApplication::focusWidget(), form.Text3);
+    }
     QCOMPARE(watcher.count(), 0);
-    QCOMPARE(QApplication::focusWidget(), form.Text3);
-    other.hide();
-}
-
-void tst_LeaveField::closingWithABadEntry()
-{
-    MessageBoxWatcher watcher;
-    Form1 form;
-    QVERIFY(showActive(form));
-    form.Text3->setFocus(Qt::OtherFocusReason);
-    form.Text3->setText(u"400"_qs);
-    QVERIFY(form.close());
-    QCOMPARE(watcher.count(), 0);
-    QVERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(tst_LeaveField)

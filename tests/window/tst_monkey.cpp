@@ -54,45 +54,80 @@ const Field fields[] = {
 
 const Field *fieldOf(const QString &box)
 {
-    for (const Field &field : fields) {
-        if (field.box == box)
-            return &field;
-    }
-    return nullptr;
+    const auto found = std::find_if(std::begin(fields), std::end(fields),
+                                    [&](const Field &field) { return field.box == box; });
+    return found == std::end(fields) ? nullptr : found;
 }
 
 // The focus chain of the window, in tab order.
 const QStringList tabOrder = {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Picture1"_qs,
                               u"Command1"_qs};
 
+// The single keys the monkey presses: below which pick each comes (the previous row's bound
+// and up), the key or, at random, its alternative, how far along the tab order the focus should
+// move, and whether the key may change an entry.
+struct KeyAction {
+    int upTo;
+    Qt::Key key;
+    Qt::Key alternative;
+    Qt::KeyboardModifiers modifiers;
+    int tabSteps;
+    bool mayEdit;
+    const char *name;
+};
+const KeyAction keyActions[] = {
+    {45, Qt::Key_A, Qt::Key_A, Qt::ControlModifier, 0, false, "select all"},
+    {51, Qt::Key_Backspace, Qt::Key_Delete, Qt::NoModifier, 0, true, "erase"},
+    {61, Qt::Key_Tab, Qt::Key_Tab, Qt::NoModifier, 1, false, "Tab"},
+    {67, Qt::Key_Tab, Qt::Key_Tab, Qt::ShiftModifier, -1, false, "Shift+Tab"},
+    {70, Qt::Key_Return, Qt::Key_Enter, Qt::NoModifier, 0, false, "Enter"},
+    {73, Qt::Key_Escape, Qt::Key_Escape, Qt::NoModifier, 0, false, "Escape"},
+};
+
+// The clicks, after the keys: on one of some controls (taken from Monkey::m_clickable), which
+// may take the focus and may run the calculation.
+struct ClickAction {
+    int upTo;
+    int first;
+    int count;
+    bool takesFocus;
+    bool calculates;
+};
+const ClickAction clickActions[] = {{80, 0, 1, true, true},    // Calculate
+                                    {84, 1, 1, true, false},   // the result box
+                                    {89, 2, 4, false, false},  // a caption
+                                    {100, 6, 3, true, false}}; // an entry box
+
 class Monkey
 {
 public:
-    Monkey(Form1 &form, quint32 seed) : m_form(form), m_random(seed) {}
+    Monkey(Form1 &form, quint32 seed) : m_form(form), m_random(seed)
+    {
+        m_clickable = {form.Command1, form.Picture1, form.Label1, form.Label2, form.Label3,
+                       form.Label4,   form.Text1,    form.Text2,  form.Text3};
+    }
 
     // One random action. Returns what it did, for the report, and says where the focus should
     // go when no range message stops it, whether it may have run the calculation, and whether
     // it may have changed an entry.
     QString act(QString *focusTarget, bool *mayCalculate, bool *mayEdit);
 
-    qsizetype longPastes() const { return m_longPastes; }
-    qsizetype longPastesIntoBoxes() const { return m_longPastesIntoBoxes; }
-    // Long pastes into an entry box that arrived there whole, control characters and all.
-    qsizetype longPastesWhole() const { return m_longPastesWhole; }
+    // Long pastes: all, those into an entry box, and those that arrived there whole, control
+    // characters and all.
+    struct {
+        qsizetype all = 0;
+        qsizetype intoBoxes = 0;
+        qsizetype whole = 0;
+    } longPastes;
 
 private:
     int below(int n) { return int(m_random() % quint32(n)); }
     QString randomText(int length, bool forPaste);
     QString longText();
-    QWidget *focus() const { return QApplication::focusWidget(); }
-    void paste(const QString &text);
-    void click(QWidget *target);
 
     Form1 &m_form;
+    QList<QWidget *> m_clickable;
     std::mt19937 m_random;
-    qsizetype m_longPastes = 0;
-    qsizetype m_longPastesIntoBoxes = 0;
-    qsizetype m_longPastesWhole = 0;
 };
 
 // Typed texts are ASCII, as the keys of a US keyboard give; other characters come one by one
@@ -114,7 +149,7 @@ QString Monkey::randomText(int length, bool forPaste)
 
 QString Monkey::longText()
 {
-    ++m_longPastes;
+    ++longPastes.all;
     switch (below(4)) {
     case 0: // a number with more digits than any double holds
         return u'1' + QString(longestPaste - 1, u'0');
@@ -132,20 +167,9 @@ QString Monkey::longText()
     }
 }
 
-void Monkey::paste(const QString &text)
-{
-    QGuiApplication::clipboard()->setText(text);
-    QTest::keyClick(focus(), Qt::Key_V, Qt::ControlModifier);
-}
-
-void Monkey::click(QWidget *target)
-{
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
-}
-
 QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
 {
-    QWidget *const before = focus();
+    QWidget *const before = QApplication::focusWidget();
     const QString beforeName = before->objectName();
     const qsizetype position = tabOrder.indexOf(beforeName);
     *focusTarget = beforeName;
@@ -183,71 +207,37 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
         const QString text = huge ? longText() : randomText(1 + below(12), true);
         if (huge)
             QTest::keyClick(before, Qt::Key_A, Qt::ControlModifier);
-        paste(text);
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(before, Qt::Key_V, Qt::ControlModifier);
         if (auto *box = qobject_cast<runtime::EntryBox *>(before); box && huge) {
-            ++m_longPastesIntoBoxes;
-            m_longPastesWhole += box->text() == text;
+            ++longPastes.intoBoxes;
+            longPastes.whole += box->text() == text;
         }
         return huge ? u"paste %1 characters"_qs.arg(text.size())
                     : u"paste \""_qs + QString(text).replace(u'\n', u"\\n"_qs) + u'"';
     }
-    if (pick < 45) {
-        *mayEdit = false;
-        QTest::keyClick(before, Qt::Key_A, Qt::ControlModifier);
-        return u"select all"_qs;
+    for (const KeyAction &action : keyActions) {
+        if (pick >= action.upTo)
+            continue;
+        *mayEdit = action.mayEdit;
+        const Qt::Key key =
+            action.alternative == action.key || below(2) ? action.key : action.alternative;
+        QTest::keyClick(before, key, action.modifiers);
+        if (action.tabSteps != 0)
+            *focusTarget =
+                tabOrder[(position + tabOrder.size() + action.tabSteps) % tabOrder.size()];
+        return QString::fromLatin1(action.name);
     }
-    if (pick < 51) {
-        QTest::keyClick(before, below(2) ? Qt::Key_Backspace : Qt::Key_Delete);
-        return u"erase"_qs;
-    }
-    if (pick < 61) {
-        *mayEdit = false;
-        QTest::keyClick(before, Qt::Key_Tab);
-        *focusTarget = tabOrder[(position + 1) % tabOrder.size()];
-        return u"Tab"_qs;
-    }
-    if (pick < 67) {
-        *mayEdit = false;
-        QTest::keyClick(before, Qt::Key_Tab, Qt::ShiftModifier);
-        *focusTarget = tabOrder[(position + tabOrder.size() - 1) % tabOrder.size()];
-        return u"Shift+Tab"_qs;
-    }
-    if (pick < 70) {
-        *mayEdit = false;
-        QTest::keyClick(before, below(2) ? Qt::Key_Return : Qt::Key_Enter);
-        return u"Enter"_qs;
-    }
-    if (pick < 73) {
-        *mayEdit = false;
-        QTest::keyClick(before, Qt::Key_Escape);
-        return u"Escape"_qs;
-    }
-    if (pick < 80) {
-        *mayEdit = false;
-        click(m_form.Command1);
-        *focusTarget = u"Command1"_qs;
-        *mayCalculate = true;
-        return u"click Calculate"_qs;
-    }
-    if (pick < 84) {
-        *mayEdit = false;
-        click(m_form.Picture1);
-        *focusTarget = u"Picture1"_qs;
-        return u"click result box"_qs;
-    }
-    if (pick < 89) {
-        QLabel *const labels[] = {m_form.Label1, m_form.Label2, m_form.Label3, m_form.Label4};
-        QLabel *const label = labels[below(4)];
-        *mayEdit = false;
-        click(label);
-        return u"click "_qs + label->objectName();
-    }
-    runtime::EntryBox *const boxes[] = {m_form.Text1, m_form.Text2, m_form.Text3};
-    runtime::EntryBox *const box = boxes[below(3)];
     *mayEdit = false;
-    click(box);
-    *focusTarget = box->objectName();
-    return u"click "_qs + box->objectName();
+    const ClickAction &action = *std::find_if(std::begin(clickActions), std::end(clickActions),
+                                              [&](const ClickAction &a) { return pick < a.upTo; });
+    QWidget *const target =
+        m_clickable[action.first + (action.count > 1 ? below(action.count) : 0)];
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+    if (action.takesFocus)
+        *focusTarget = target->objectName();
+    *mayCalculate = action.calculates;
+    return u"click "_qs + target->objectName();
 }
 
 // The result box's one line for the entries shown, or nothing when they have no payment.
@@ -259,19 +249,6 @@ QStringList paymentShownFor(const Form1 &form)
     } catch (const runtime::RuntimeError &) {
         return {};
     }
-}
-
-QString entryOf(const Form1 &form, const QString &box)
-{
-    return box == u"Text1"_qs   ? form.Text1->text()
-           : box == u"Text2"_qs ? form.Text2->text()
-                                : form.Text3->text();
-}
-
-bool withinBounds(const Field &field, const QString &entry)
-{
-    const double value = runtime::LeadingValue(entry);
-    return value >= field.lower && value <= field.upper;
 }
 
 QtMessageHandler testlibHandler = nullptr;
@@ -313,9 +290,7 @@ void tst_Monkey::randomUserActions()
     const auto restoreHandler = qScopeGuard([] { qInstallMessageHandler(testlibHandler); });
     MessageBoxWatcher watcher(reactivation);
     Form1 form;
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(showActive(form));
     Monkey monkey(form, seed);
     QStringList recent;
     qsizetype rangeMessages = 0;
@@ -327,75 +302,71 @@ void tst_Monkey::randomUserActions()
         const qsizetype messagesBefore = watcher.count();
         const QString leaving = focusName();
         const Field *leftField = fieldOf(leaving);
+        const double leftValue =
+            leftField ? runtime::LeadingValue(form.findChild<QLineEdit *>(leaving)->text()) : 0;
         const bool leftInBounds =
-            !leftField || withinBounds(*leftField, entryOf(form, leftField->box));
+            !leftField || (leftValue >= leftField->lower && leftValue <= leftField->upper);
+        const auto entries = [&] {
+            return QStringList{form.Text1->text(), form.Text2->text(), form.Text3->text()};
+        };
+        const QStringList entriesBefore = entries();
         QString focusTarget;
         bool mayCalculate = false;
         bool mayEdit = false;
-        const QStringList entriesBefore = {form.Text1->text(), form.Text2->text(),
-                                           form.Text3->text()};
         const QString done = monkey.act(&focusTarget, &mayCalculate, &mayEdit);
         recent.append(u"%1: %2"_qs.arg(action).arg(done.left(60)));
         if (recent.size() > 8)
             recent.removeFirst();
-        const QByteArray where = u"seed %1, action %2 of the last ones:\n  %3\n"_qs.arg(seed)
-                                     .arg(action)
-                                     .arg(recent.join(u"\n  "_qs))
-                                     .toUtf8();
+        const auto where = [&](const QString &detail = QString()) {
+            return u"seed %1, action %2 of the last ones:\n  %3\n%4"_qs.arg(seed)
+                .arg(action)
+                .arg(recent.join(u"\n  "_qs), detail)
+                .toUtf8();
+        };
 
         // Settled: any message has been dismissed and the window has the activation back.
-        QTRY_VERIFY2(form.isActiveWindow() && QApplication::focusWidget(), where.constData());
-        QVERIFY2(form.isVisible(), where.constData());
-        QVERIFY2(!QApplication::activeModalWidget(), where.constData());
+        QTRY_VERIFY2(form.isActiveWindow() && QApplication::focusWidget(), where().constData());
+        QVERIFY2(form.isVisible() && !QApplication::activeModalWidget(), where().constData());
 
         const qsizetype messages = watcher.count() - messagesBefore;
-        QVERIFY2(messages <= 1, (where + "messages: " + QByteArray::number(messages)).constData());
+        QVERIFY2(messages <= 1, where(u"messages: %1"_qs.arg(messages)).constData());
         const bool leftTheBox = focusTarget != leaving;
+        const QString focus = u"focus in "_qs + focusName();
         if (messages == 1 && watcher.messages().last().title == u"Invalid Parameter"_qs) {
             ++rangeMessages;
             // Only leaving an out-of-range box brings the range message, and the focus back.
-            QVERIFY2(leftTheBox && !leftInBounds, where.constData());
+            QVERIFY2(leftTheBox && !leftInBounds, where().constData());
             QCOMPARE(watcher.lastText(), leftField->prompt);
-            QVERIFY2(focusName() == leaving,
-                     (where + "focus in " + focusName().toUtf8()).constData());
+            QVERIFY2(focusName() == leaving, where(focus).constData());
         } else {
-            QVERIFY2(!leftTheBox || leftInBounds, (where + "no range message").constData());
-            QVERIFY2(focusName() == focusTarget, (where + "focus in " + focusName().toUtf8() +
-                                                  ", expected " + focusTarget.toUtf8())
-                                                     .constData());
+            QVERIFY2(!leftTheBox || leftInBounds, where(u"no range message"_qs).constData());
+            QVERIFY2(focusName() == focusTarget,
+                     where(focus + u", expected "_qs + focusTarget).constData());
             if (messages == 1) {
                 ++calculationMessages;
                 QCOMPARE(watcher.messages().last().title, u"Cannot Calculate"_qs);
-                QVERIFY2(mayCalculate && paymentShownFor(form).isEmpty(), where.constData());
+                QVERIFY2(mayCalculate && paymentShownFor(form).isEmpty(), where().constData());
             }
         }
-
         // The program never changes an entry; only the user's typing does.
-        if (!mayEdit) {
-            QVERIFY2((QStringList{form.Text1->text(), form.Text2->text(), form.Text3->text()} ==
-                      entriesBefore),
-                     (where + "an entry changed").constData());
-        }
+        QVERIFY2(mayEdit || entries() == entriesBefore, where(u"an entry changed"_qs).constData());
 
         const QStringList shown = form.Picture1->lines();
         const QStringList payment = paymentShownFor(form);
+        const QString inTheBox = u"result box: "_qs + shown.join(u'|');
         // A calculation the user surely asked for, with a payment to show, shows it.
         if (mayCalculate && messages == 0 && !payment.isEmpty())
-            QVERIFY2(shown == payment,
-                     (where + "result box: " + shown.join(u'|').toUtf8()).constData());
+            QVERIFY2(shown == payment, where(inTheBox).constData());
         newPayments += shown != shownBefore;
         QVERIFY2(shown == shownBefore || (mayCalculate && !payment.isEmpty() && shown == payment),
-                 (where + "result box: " + shown.join(u'|').toUtf8() +
-                  ", before: " + shownBefore.join(u'|').toUtf8())
-                     .constData());
+                 where(inTheBox + u", before: "_qs + shownBefore.join(u'|')).constData());
     }
     qInfo("monkey: %u actions, %lld messages (%lld range, %lld calculation), %lld new payments "
           "shown, %lld long pastes (%lld into an entry box)",
           actions, qlonglong(watcher.count()), qlonglong(rangeMessages),
-          qlonglong(calculationMessages), qlonglong(newPayments), qlonglong(monkey.longPastes()),
-          qlonglong(monkey.longPastesIntoBoxes()));
-    QCOMPARE(monkey.longPastesWhole(), monkey.longPastesIntoBoxes());
-    form.close();
+          qlonglong(calculationMessages), qlonglong(newPayments), qlonglong(monkey.longPastes.all),
+          qlonglong(monkey.longPastes.intoBoxes));
+    QCOMPARE(monkey.longPastes.whole, monkey.longPastes.intoBoxes);
 }
 
 QTEST_MAIN(tst_Monkey)
