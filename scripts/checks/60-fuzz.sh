@@ -3,7 +3,8 @@
 # default) with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, starting from the
 # seed corpora in tests/fuzz/corpus/. Any crash, sanitizer report or broken property fails the
 # check; the input that caused it is left in build-fuzz/artifacts/. Inputs found along the way
-# go to build-fuzz/corpus/, never into the repository.
+# go to build-fuzz/corpus/, never into the repository. The random seed is fixed (FUZZ_SEED, 1 by
+# default) so that a run of the test command explores the same way each time.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -23,7 +24,7 @@ for target in "${targets[@]}"; do
     log=build-fuzz/fuzz_$target.log
     mkdir -p "$work"
     if build-fuzz/tests/fuzz/fuzz_"$target" "$work" tests/fuzz/corpus/"$target" \
-        -max_total_time="$seconds" -max_len=1024 -timeout=10 -rss_limit_mb=2048 \
+        -seed="${FUZZ_SEED:-1}" -max_total_time="$seconds" -max_len=1024 -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix=build-fuzz/artifacts/"$target"- -print_final_stats=1 >"$log" 2>&1; then
         runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
         seeds=$(find tests/fuzz/corpus/"$target" -type f | wc -l)

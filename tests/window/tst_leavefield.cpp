@@ -136,8 +136,9 @@ void tst_LeaveField::twoBadBoxesNeverAlternate()
     QCOMPARE(watcher.count(), 5);
     QCOMPARE(watcher.lastText(), ratePrompt);
     QTRY_COMPARE(QApplication::focusWidget(), form.Text2);
-    // Settled: nothing more arrives while nobody acts.
-    QTest::qWait(50);
+    // Settled: once every pending event has been delivered, nothing more has arrived.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(watcher.count(), 5);
 }
 
