@@ -1,7 +1,5 @@
 #include "resultbox.h"
 
-#include "accessibility.h"
-
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -17,7 +15,6 @@ ResultBox::ResultBox(QWidget *parent) : QFrame(parent)
     setAutoFillBackground(true);
     // A tab stop like the entry boxes, so keyboard users (and screen readers) can reach it.
     setFocusPolicy(Qt::StrongFocus);
-    InstallAccessibility();
 }
 
 QString ResultBox::text() const

@@ -17,12 +17,8 @@ cleanup() {
 }
 trap cleanup EXIT
 XVFB_SCREEN=1280x1024x24 start_xvfb || exit 1
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for ((tries = 0; tries < 100; tries++)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+start_window_manager || exit 1
+pids+=("$WM_PID")
 env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LC_ALL="$locale" LANG="$locale" \
     build/window/mortgage-calculator >/dev/null 2>&1 &
 pids+=($!)

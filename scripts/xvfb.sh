@@ -19,3 +19,20 @@ stop_xvfb()
     [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     XVFB_PID=
 }
+
+# Starts openbox on the private server and returns once it manages windows: a window mapped
+# before that would never be given the focus. Sets WM_PID; the caller ends it with its other
+# processes (on failure it is ended here).
+start_window_manager()
+{
+    openbox --sm-disable >"${1:-/dev/null}" 2>&1 &
+    WM_PID=$!
+    local tries
+    for ((tries = 0; tries < 100; tries++)); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    echo "the window manager did not start" >&2
+    kill "$WM_PID" 2>/dev/null
+    return 1
+}

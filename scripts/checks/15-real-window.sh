@@ -40,13 +40,8 @@ messages_settle() {
 }
 
 start_xvfb
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-# A window mapped before the window manager is up would never be given the focus.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    xdotool sleep 0.1
-done
+start_window_manager || fail "the window manager did not start"
+pids+=("$WM_PID")
 LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=xcb build/window/mortgage-calculator 2>/dev/null &
 pids+=($!)
 window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Ombrel - Mortgage Calculator$' |

@@ -67,14 +67,8 @@ pids+=("$launcher_pid")
 # The accessibility bus itself, which the launcher runs.
 for child in $(pgrep -P "$launcher_pid"); do pids+=("$child"); done
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-# The window manager must manage the window from its first map on, or nobody gives it the focus.
-for ((tries = 0; tries < 100; tries++)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-((tries < 100)) || { echo "the window manager did not start" >&2; exit 1; }
+start_window_manager "$work/openbox.log" || exit 1
+pids+=("$WM_PID")
 
 env -u AT_SPI_BUS_ADDRESS LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     "$program" >"$work/program.log" 2>&1 &

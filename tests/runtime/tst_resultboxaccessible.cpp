@@ -1,5 +1,6 @@
 #include "accessibility.h"
 #include "messageboxwatcher.h"
+#include "runtime/accessibility.h"
 #include "runtime/resultbox.h"
 #include "windowtest.h"
 
@@ -41,6 +42,8 @@ struct CaptionedBox {
 
 void tst_ResultBoxAccessible::initTestCase()
 {
+    // As start-up does, before any widget is asked for.
+    runtime::InstallAccessibility();
     recordAccessibleEvents();
 }
 

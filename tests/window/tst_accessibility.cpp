@@ -1,5 +1,6 @@
 #include "accessibility.h"
 #include "messageboxwatcher.h"
+#include "runtime/accessibility.h"
 #include "window/form1.h"
 #include "windowtest.h"
 
@@ -22,6 +23,8 @@ private Q_SLOTS:
 
 void tst_Accessibility::initTestCase()
 {
+    // As start-up does, before any widget is asked for.
+    runtime::InstallAccessibility();
     recordAccessibleEvents();
 }
 
