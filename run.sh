@@ -1,24 +1,18 @@
 #!/usr/bin/env bash
-# Sets up whatever is missing, builds, and opens the window. Without a display it runs the
-# window under Xvfb instead, saves a screenshot and prints where.
+# Sets up whatever is missing, builds the program, and opens its window. Without a display it
+# runs the window under a private X server instead, saves a screenshot and prints where.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh run
-program=build/window/mortgage-calculator
+program=build-run/window/mortgage-calculator
 
 if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
     exec "$program"
 fi
 
 echo "No display found: running the window under Xvfb and saving a screenshot instead."
-source scripts/xvfb.sh
-start_xvfb
-trap 'kill "$program_pid" 2>/dev/null; stop_xvfb' EXIT
-QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
-program_pid=$!
-window=$(xdotool search --sync --onlyvisible --name '^Ombrel - Mortgage Calculator$' | head -n 1)
-sleep 0.5 # let the first paint land
-mkdir -p build/screenshots
-screenshot=$PWD/build/screenshots/window.png
-import -window "$window" "$screenshot"
+screenshot=$PWD/build-run/screenshots/window.png
+mkdir -p "${screenshot%/*}"
+# The caller's scale and regional settings, as on a display.
+LOAN_PROGRAM=$program scripts/screenshots.sh "$screenshot" "" ""
 echo "Screenshot: $screenshot"

@@ -1,18 +1,43 @@
 #!/usr/bin/env bash
-# Installs whatever Debian packages are missing for a purpose ("run" or "test"), then
-# configures and builds the program into build/. Safe to run again: it only does what is missing.
+# Installs whatever Debian packages are missing for a purpose, then configures and builds:
+#   run   the program alone, into build-run/ (no tests, no benchmarks, warnings not fatal);
+#   test  the program, tests and benchmarks, into build/ (warnings fatal).
+# Safe to run again: it only does what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 purpose=${1:-run}
-packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-if [[ $purpose == test ]]; then
-    packages+=(clang-format xvfb xauth openbox xdotool imagemagick x11-utils dbus dbus-x11 at-spi2-core
-               python3 python3-pyatspi qt6-base-private-dev desktop-file-utils appstream clang libclang-rt-14-dev
-               libbenchmark-dev libx11-dev libxdamage-dev libxfixes-dev)
-elif [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then
-    packages+=(xvfb xauth xdotool imagemagick)
-fi
+# What the program needs to build and show its window.
+run_packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+# What showing it without a display needs: a private X server and a screenshot tool.
+headless_packages=(xvfb xauth xdotool imagemagick)
+# What the tests, checks and benchmarks need on top of the run packages.
+test_packages=(
+    qt6-base-private-dev clang-format clang libclang-rt-14-dev
+    xvfb xauth openbox xdotool imagemagick x11-utils
+    dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+    desktop-file-utils appstream
+    libbenchmark-dev libx11-dev libxdamage-dev libxfixes-dev
+    mmdebstrap
+)
+
+case $purpose in
+run)
+    packages=("${run_packages[@]}")
+    [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]] || packages+=("${headless_packages[@]}")
+    build=build-run
+    options=(-DBUILD_TESTING=OFF -DLOAN_BUILD_BENCH=OFF -DLOAN_WARNINGS_AS_ERRORS=OFF)
+    ;;
+test)
+    packages=("${run_packages[@]}" "${test_packages[@]}")
+    build=build
+    options=(-DBUILD_TESTING=ON -DLOAN_BUILD_BENCH=ON -DLOAN_WARNINGS_AS_ERRORS=ON)
+    ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -21,13 +46,22 @@ for package in "${packages[@]}"; do
 done
 if ((${#missing[@]})); then
     sudo=()
-    ((EUID == 0)) || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
+    if ((EUID != 0)); then
+        command -v sudo >/dev/null || {
+            echo "These Debian packages are missing: ${missing[*]}" >&2
+            echo "Run this as root, or install sudo, to have them installed." >&2
+            exit 1
+        }
+        sudo=(sudo)
+    fi
+    echo "Installing ${#missing[@]} Debian packages: ${missing[*]}"
+    # Another package manager at work is waited for, within bounds.
+    apt=(apt-get -qq -o DPkg::Lock::Timeout=300)
+    "${sudo[@]}" "${apt[@]}" update
     # With their recommended packages, as the project was developed and tested.
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-        "${missing[@]}" >/dev/null
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y "${missing[@]}" >/dev/null
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOAN_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build --parallel "$(nproc)"
+echo "Building into $build/"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
+cmake --build "$build" --parallel "$(nproc)"

@@ -36,3 +36,34 @@ start_window_manager()
     kill "$WM_PID" 2>/dev/null
     return 1
 }
+
+# Waits for process $1 to show a window and sets WINDOW to its id. Fails with 2 as soon as the
+# process has ended, with 1 when no window showed within $2 seconds (30 by default).
+wait_for_window()
+{
+    local pid=$1 deadline=$((SECONDS + ${2:-30}))
+    WINDOW=
+    while ((SECONDS < deadline)); do
+        WINDOW=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+        [[ -n $WINDOW ]] && return 0
+        kill -0 "$pid" 2>/dev/null || return 2
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits until window $1 shows more than one flat colour and looks the same twice in a row: what
+# was last asked of it has been painted. Fails after $2 seconds (10 by default).
+wait_for_paint()
+{
+    local window=$1 deadline=$((SECONDS + ${2:-10})) previous= current colours
+    while ((SECONDS < deadline)); do
+        current=$(import -window "$window" miff:- 2>/dev/null | identify -format '%k %#' - 2>/dev/null) ||
+            current=
+        colours=${current%% *}
+        [[ -n $current && $colours -gt 1 && $current == "$previous" ]] && return 0
+        previous=$current
+        sleep 0.1
+    done
+    return 1
+}
