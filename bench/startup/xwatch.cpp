@@ -175,8 +175,8 @@ bool waitForStillness(Display *display, int damageEvent, double quietMs, double 
             XEvent event;
             XNextEvent(display, &event);
             if (event.type == damageEvent + XDamageNotify) {
-                XDamageSubtract(display, reinterpret_cast<XDamageNotifyEvent &>(event).damage,
-                                None, None);
+                XDamageSubtract(display, reinterpret_cast<XDamageNotifyEvent &>(event).damage, None,
+                                None);
                 lastMs = nowMs();
             }
         }
@@ -210,6 +210,8 @@ int main(int argc, char **argv)
             break;
         case 'w':
             compositorOutput = Window(std::strtoul(optarg, nullptr, 0));
+            if (compositorOutput == None)
+                fail("-w needs the id of the compositor's window");
             break;
         case 'v':
             verbose = true;
