@@ -111,6 +111,11 @@ def content_origin(outline, frame):
     return left + side, top + title
 
 
+def side_of(outline, size):
+    """The width of the decoration's frame left and right of the content."""
+    return (outline[2] - size[0]) // 2
+
+
 def click(origin, node):
     extents = node.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
     x = origin[0] + extents.x + extents.width // 2
@@ -219,11 +224,28 @@ def main():
     print(f"Wayland: payment, range messages, focus, runtime error as expected; "
           f"the result box reads {text_of(result)!r}")
 
-    # Closing the window by its title bar's close button, the rightmost one: the caller sees
-    # whether the program ends.
+    # The title bar the toolkit draws here has a maximise button, left of the close button,
+    # which is the rightmost one. Maximising and restoring leave the program running, with
+    # its window back at its one size.
     left, top, width, _ = outline
     title_bar = origin[1] - top
     close_x, close_y = left + width - title_bar // 2 - 2, top + title_bar // 2
+    size = frame.queryComponent().getSize()
+    subprocess.run(["xdotool", "mousemove", str(close_x - 23), str(close_y)], check=True)
+    time.sleep(0.3)  # as in click()
+    subprocess.run(["xdotool", "click", "1"], check=True)
+    wait_for("the window maximised", lambda: frame.queryComponent().getSize()[0] > size[0])
+    screenshot(folder, "wayland-maximised")
+    maximised = frame.queryComponent().getSize()
+    restore_x = maximised[0] + 2 * side_of(outline, size) - title_bar // 2 - 2 - 23
+    subprocess.run(["xdotool", "mousemove", str(restore_x), str(title_bar // 2)], check=True)
+    time.sleep(0.3)
+    subprocess.run(["xdotool", "click", "1"], check=True)
+    wait_for("the window back at its size", lambda: frame.queryComponent().getSize() == size)
+    expect(settle(app), "a message came with maximising")
+    print(f"maximised to {maximised[0]}x{maximised[1]} and restored to {size[0]}x{size[1]}")
+
+    # Closing the window by its close button: the caller sees whether the program ends.
     subprocess.run(["xdotool", "mousemove", str(close_x), str(close_y)], check=True)
     time.sleep(0.3)  # as in click()
     subprocess.run(["xdotool", "click", "1"], check=True)
