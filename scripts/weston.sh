@@ -70,13 +70,14 @@ weston_desktop_shown()
 stop_weston()
 {
     [[ -n ${WESTON_PID:-} ]] || return 0
-    kill "$WESTON_PID" 2>/dev/null
+    # Safe under set -e: what has already ended is no failure here.
+    kill "$WESTON_PID" 2>/dev/null || true
     local tries
     for ((tries = 0; tries < 100; tries++)); do
         kill -0 "$WESTON_PID" 2>/dev/null || break
         sleep 0.05
     done
-    kill -KILL "$WESTON_PID" 2>/dev/null
-    wait "$WESTON_PID" 2>/dev/null
+    kill -KILL "$WESTON_PID" 2>/dev/null || true
+    wait "$WESTON_PID" 2>/dev/null || true
     WESTON_PID=
 }
