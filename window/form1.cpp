@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QWindow>
 
 using runtime::ConnectHandler;
 
@@ -97,6 +98,24 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         (Command1->focusPolicy() & Qt::ClickFocus) && focusWidget() != Command1)
         return true;
     return QWidget::eventFilter(watched, event);
+}
+
+bool Form1::event(QEvent *event)
+{
+    // Where the toolkit draws the title bar itself (Wayland compositors that leave decorations to
+    // their clients), it offers a maximise button whatever the window's flags, and a compositor
+    // that maximises the window anyway ends the connection of a window that then does not take
+    // the size it was given. So the window may grow while maximised, at once when asked, before
+    // the compositor's answer comes; the controls keep their places.
+    if (event->type() == QEvent::WinIdChange && windowHandle())
+        connect(windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
+            if (state == Qt::WindowMaximized)
+                setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        });
+    // Back to its one size only once the window system says it is no longer maximised.
+    if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMaximized))
+        setFixedSize(layout::inPixels(layout::ClientArea).size());
+    return QWidget::event(event);
 }
 
 void Form1::CalculatePayment()

@@ -5,7 +5,11 @@
 # maximum of: time from exec to the window mapped, time to its first paint, and RSS and PSS one
 # second after the map, with the ratio program/floor of the medians.
 #
-#   bench/startup/run.sh [N]      N launches of each (default 10)
+#   bench/startup/run.sh [--platform xcb|wayland] [N]      N launches of each (default 10)
+#
+# On wayland both run as clients of weston, which runs as one window of the private Xvfb
+# (scripts/weston.sh); they have no X windows to map, so the only time is to the first frame the
+# compositor shows: the first damage on its window after the exec.
 #
 # It first runs scripts/setup.sh test, which installs what is missing and builds (RelWithDebInfo)
 # into build/; LOAN_BENCH_NO_SETUP=1 skips that and uses the binaries already in $BUILD_DIR
@@ -13,8 +17,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
+usage="usage: $0 [--platform xcb|wayland] [N]  (N launches of each, N >= 1)"
+platform=xcb
+if [[ ${1:-} == --platform ]]; then
+    platform=${2:-}
+    shift 2 || true
+fi
+[[ $platform == xcb || $platform == wayland ]] || { echo "$usage" >&2; exit 2; }
 runs=${1:-10}
-[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [N]  (N launches of each, N >= 1)" >&2; exit 2; }
+[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "$usage" >&2; exit 2; }
 build=${BUILD_DIR:-build}
 
 if [[ -z ${LOAN_BENCH_NO_SETUP:-} ]]; then
@@ -36,21 +47,33 @@ for binary in "$program" "$floor" "$xwatch"; do
 done
 
 results=$(mktemp -d)
+chmod 700 "$results"
 source scripts/xvfb.sh
-trap 'stop_xvfb; rm -rf "$results"' EXIT
+source scripts/weston.sh
+trap 'stop_weston; stop_xvfb; rm -rf "$results"' EXIT
 XVFB_SCREEN=1024x768x24 XVFB_DPI=96 start_xvfb
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=$platform
+watch=()
+where="Xvfb $DISPLAY at 96 DPI, no window manager"
+if [[ $platform == wayland ]]; then
+    mkdir "$results/runtime"
+    WESTON_WIDTH=1024 WESTON_HEIGHT=768 start_weston "$results/runtime" || exit 1
+    output=$(xwininfo -root -children | awk '/"Weston Compositor/ {print $1; exit}')
+    [[ -n $output ]] || { echo "cannot find weston's window on $DISPLAY" >&2; exit 1; }
+    watch=(-w "$output")
+    where="weston $(weston --version | awk '{print $2}') in Xvfb $DISPLAY at 96 DPI"
+fi
 
 # One launch of a program; appends "map_ms=.. paint_ms=.. rss_kb=.. pss_kb=.." to its results.
 launch() {
     local name=$1 binary=$2
-    "$xwatch" -- "$binary" >>"$results/$name" && return
+    "$xwatch" "${watch[@]}" -- "$binary" >>"$results/$name" && return
     echo "launching $binary failed" >&2
     kill -0 "$XVFB_PID" 2>/dev/null || echo "(the benchmark's Xvfb $DISPLAY has gone)" >&2
     exit 1
 }
 
-echo "Start-up: $runs launches each after a warm-up, Xvfb $DISPLAY at 96 DPI, no window manager"
+echo "Start-up on $platform: $runs launches each after a warm-up, $where"
 # The warm-up fills the file caches and the fontconfig cache and starts whatever session
 # services the toolkit starts on first use (a D-Bus session bus is auto-launched when none is
 # set); its figures are not counted.
@@ -79,8 +102,9 @@ stats() {
 
 printf '\n| measure | program median (min–max) | floor median (min–max) | program/floor |\n'
 printf '|---|---|---|---|\n'
-for row in "map ms:map_ms:1:1" "paint ms:paint_ms:1:1" "RSS MB:rss_kb:1024:1" \
-    "PSS MB:pss_kb:1024:1"; do
+rows=("paint ms:paint_ms:1:1" "RSS MB:rss_kb:1024:1" "PSS MB:pss_kb:1024:1")
+[[ $platform == xcb ]] && rows=("map ms:map_ms:1:1" "${rows[@]}")
+for row in "${rows[@]}"; do
     IFS=: read -r label key scale _ <<<"$row"
     read -r pm pmin pmax <<<"$(stats program "$key" "$scale")"
     read -r fm fmin fmax <<<"$(stats floor "$key" "$scale")"

@@ -1,6 +1,6 @@
 // xwatch: launches a program and times its first top-level window from X events.
 //
-//   xwatch [-h HOLD_MS] [-t TIMEOUT_MS] [-v] [--] PROGRAM [ARGS...]
+//   xwatch [-h HOLD_MS] [-t TIMEOUT_MS] [-w WINDOW] [-v] [--] PROGRAM [ARGS...]
 //
 // Before starting the program it selects SubstructureNotify on the root window, so it sees the
 // program's top-level windows being created and mapped (there is no window manager to reparent
@@ -12,8 +12,15 @@
 // The watcher waits only in poll() on the X connection and on a pidfd of the child, so each
 // time is taken when its event arrives.
 //
+// With -w WINDOW (an X window id) the program is a client of a compositor that draws its output
+// into that window, as weston's X11 backend does: its windows are no X windows, so the first
+// damage on WINDOW after the exec is the first frame the compositor shows of it. Before the
+// exec the watcher waits until WINDOW has been still for 200 ms (at most TIMEOUT_MS), so the
+// repaint that removed a previous program's window is not taken for this one's. There is no map
+// time then; the memory is read HOLD_MS after that first frame.
+//
 // Output, one line on standard output:
-//   map_ms=12.345 paint_ms=15.678 rss_kb=28500 pss_kb=19000
+//   map_ms=12.345 paint_ms=15.678 rss_kb=28500 pss_kb=19000   (paint_ms=.. rss_kb=.. with -w)
 // With -v the program's own output is kept and the events are traced on standard error.
 // Exit status 0 on success; 1, with a message on standard error, when the program cannot be
 // started, dies, or does not map and paint a window within TIMEOUT_MS (10000) of the exec.
@@ -158,21 +165,53 @@ pid_t launch(char **argv, int xFd, double &execMs)
     return pid;
 }
 
+// Waits until no damage has come on the watched window for quietMs; false after timeoutMs.
+bool waitForStillness(Display *display, int damageEvent, double quietMs, double timeoutMs)
+{
+    const double startMs = nowMs();
+    double lastMs = startMs;
+    for (;;) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == damageEvent + XDamageNotify) {
+                XDamageSubtract(display, reinterpret_cast<XDamageNotifyEvent &>(event).damage, None,
+                                None);
+                lastMs = nowMs();
+            }
+        }
+        const double now = nowMs();
+        if (now - lastMs >= quietMs)
+            return true;
+        if (now - startMs >= timeoutMs)
+            return false;
+        pollfd fd{ConnectionNumber(display), POLLIN, 0};
+        poll(&fd, 1, int(quietMs - (now - lastMs)) + 1);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const char *usage = "usage: xwatch [-h HOLD_MS] [-t TIMEOUT_MS] [-v] [--] PROGRAM [ARGS...]";
+    const char *usage =
+        "usage: xwatch [-h HOLD_MS] [-t TIMEOUT_MS] [-w WINDOW] [-v] [--] PROGRAM [ARGS...]";
     double holdMs = 1000;
     double timeoutMs = 10000;
+    Window compositorOutput = None;
     int opt;
-    while ((opt = getopt(argc, argv, "+h:t:v")) != -1) {
+    while ((opt = getopt(argc, argv, "+h:t:w:v")) != -1) {
         switch (opt) {
         case 'h':
             holdMs = std::atof(optarg);
             break;
         case 't':
             timeoutMs = std::atof(optarg);
+            break;
+        case 'w':
+            compositorOutput = Window(std::strtoul(optarg, nullptr, 0));
+            if (compositorOutput == None)
+                fail("-w needs the id of the compositor's window");
             break;
         case 'v':
             verbose = true;
@@ -197,7 +236,16 @@ int main(int argc, char **argv)
         !XFixesQueryVersion(display, &fixesMajor, &fixesMinor))
         fail("the X server has no XFIXES extension");
     const Window root = DefaultRootWindow(display);
-    XSelectInput(display, root, SubstructureNotifyMask);
+    std::map<Window, Damage> damages; // every top-level window created so far
+    Window mapped = None;
+    if (compositorOutput != None) {
+        damages[compositorOutput] = XDamageCreate(display, compositorOutput, XDamageReportNonEmpty);
+        mapped = compositorOutput;
+        if (!waitForStillness(display, damageEvent, 200, timeoutMs))
+            fail("the compositor's window never stopped changing");
+    } else {
+        XSelectInput(display, root, SubstructureNotifyMask);
+    }
     XSync(display, False); // the selection is in place before the program starts
 
     const int xFd = ConnectionNumber(display);
@@ -205,8 +253,6 @@ int main(int argc, char **argv)
     const pid_t pid = launch(argv + optind, xFd, execMs);
     const int pidfd = openPidfd(pid);
 
-    std::map<Window, Damage> damages; // every top-level window created so far
-    Window mapped = None;
     double mapMs = -1;
     double paintMs = -1;
     bool exited = false;
@@ -261,7 +307,7 @@ int main(int argc, char **argv)
     }
 
     // Memory after the program has settled, one second after the window appeared.
-    const double holdUntil = execMs + mapMs + holdMs;
+    const double holdUntil = execMs + (compositorOutput != None ? paintMs : mapMs) + holdMs;
     for (double leftMs; (leftMs = holdUntil - nowMs()) > 0;) {
         pollfd exitedFd{pidfd, POLLIN, 0};
         if (poll(&exitedFd, pidfd >= 0 ? 1 : 0, int(leftMs) + 1) > 0) {
@@ -274,8 +320,9 @@ int main(int argc, char **argv)
     if (memory.rssKb < 0 || memory.pssKb < 0)
         fail("cannot read /proc/" + std::to_string(pid) + "/smaps_rollup");
 
-    std::printf("map_ms=%.3f paint_ms=%.3f rss_kb=%ld pss_kb=%ld\n", mapMs, paintMs, memory.rssKb,
-                memory.pssKb);
+    if (compositorOutput == None)
+        std::printf("map_ms=%.3f ", mapMs);
+    std::printf("paint_ms=%.3f rss_kb=%ld pss_kb=%ld\n", paintMs, memory.rssKb, memory.pssKb);
     XCloseDisplay(display);
     return 0;
 }

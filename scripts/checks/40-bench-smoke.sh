@@ -12,6 +12,13 @@ for measure in "map ms" "paint ms" "RSS MB" "PSS MB"; do
         { echo "start-up benchmark: no '$measure' row" >&2; exit 1; }
 done
 
+wayland=$(LOAN_BENCH_NO_SETUP=1 bench/startup/run.sh --platform wayland 2)
+echo "$wayland"
+for measure in "paint ms" "RSS MB" "PSS MB"; do
+    grep -Eq "^\| $measure \| [0-9.]+ \(.*\) \| [0-9.]+ \(.*\) \| [0-9.]+ \|$" <<<"$wayland" ||
+        { echo "start-up benchmark on wayland: no '$measure' row" >&2; exit 1; }
+done
+
 micro=$("$build/bench/micro/bench-micro" --benchmark_min_time=0.01 --benchmark_format=csv 2>/dev/null)
 echo "$micro" | cut -d, -f1,3,4,5
 for name in PaymentFor LeadingValue StrictValue/en_US StrictValue/de_DE BoundText \
