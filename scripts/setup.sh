@@ -20,6 +20,7 @@ test_packages=(
     libbenchmark-dev libx11-dev libxdamage-dev libxfixes-dev
     mmdebstrap
     weston
+    dpkg-dev debhelper lintian reuse man-db
 )
 
 case $purpose in

@@ -8,5 +8,6 @@ int main(int argc, char *argv[])
     // Ties the window to its installed desktop entry, and through it to the icon, where the
     // window system asks (Wayland); only a name is stored, nothing is looked up at start-up.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ombrel.MortgageCalculator"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LOAN_VERSION));
     return runtime::StartUp<Form1>(argc, argv);
 }

@@ -13,7 +13,9 @@
 #
 # It first runs scripts/setup.sh test, which installs what is missing and builds (RelWithDebInfo)
 # into build/; LOAN_BENCH_NO_SETUP=1 skips that and uses the binaries already in $BUILD_DIR
-# (default build/). Times come from X events seen by bench/startup/xwatch.cpp.
+# (default build/). LOAN_BENCH_PROGRAM times another build of the program, for instance the
+# installed /usr/bin/mortgage-calculator, against the same floor. Times come from X events seen
+# by bench/startup/xwatch.cpp.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -39,7 +41,7 @@ if [[ -z ${LOAN_BENCH_NO_SETUP:-} ]]; then
     rm -f "$log"
 fi
 
-program=$build/window/mortgage-calculator
+program=${LOAN_BENCH_PROGRAM:-$build/window/mortgage-calculator}
 floor=$build/bench/startup/startup-floor
 xwatch=$build/bench/startup/xwatch
 for binary in "$program" "$floor" "$xwatch"; do

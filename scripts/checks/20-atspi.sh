@@ -6,7 +6,8 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/xvfb.sh
 
-program=build/window/mortgage-calculator
+# LOAN_PROGRAM reads another build of the program, such as an installed one.
+program=${LOAN_PROGRAM:-build/window/mortgage-calculator}
 [[ -x $program ]] || { echo "no $program: build first" >&2; exit 1; }
 
 work=$(mktemp -d)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The desktop files validate, and an install into a staging directory holds every file a
-# desktop needs, each where it looks for it.
+# The desktop files validate, an install into a staging directory holds every file a desktop
+# needs, each where it looks for it, and the version and keywords written in more than one
+# place agree.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 id=org.ombrel.MortgageCalculator
@@ -12,7 +13,6 @@ fail() {
 }
 
 desktop-file-validate "packaging/$id.desktop" || fail "the desktop entry does not validate"
-appstreamcli validate --no-net "packaging/$id.metainfo.xml" || fail "the metainfo does not validate"
 # A scalable icon: well-formed SVG, square.
 /usr/bin/python3 - "packaging/$id.svg" <<'PYTHON' || fail "the icon is not a square SVG image"
 import sys
@@ -33,11 +33,34 @@ expected=(
     "usr/share/applications/$id.desktop"
     "usr/share/metainfo/$id.metainfo.xml"
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
+    usr/share/man/man1/mortgage-calculator.1
 )
 for file in "${expected[@]}"; do
     [[ -s $stage/$file ]] || fail "$file missing from the install"
 done
 [[ -x $stage/usr/bin/mortgage-calculator ]] || fail "the program is not executable"
+metainfo=$stage/usr/share/metainfo/$id.metainfo.xml
+appstreamcli validate --no-net "$metainfo" || fail "the metainfo does not validate"
+man --warnings -E UTF-8 -l -Tutf8 -Z "$stage/usr/share/man/man1/mortgage-calculator.1" \
+    2>&1 >/dev/null | grep . && fail "the manual page has formatting warnings"
+
+# One version: the project's, as CMake knows it, is the release the metainfo names and the
+# version of the Debian package.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
+release=$(/usr/bin/python3 -c 'import sys, xml.etree.ElementTree as T
+print(T.parse(sys.argv[1]).find("releases/release").get("version"))' "$metainfo")
+package_version=$(dpkg-parsechangelog -l debian/changelog -S Version)
+[[ -n $version && $release == "$version" ]] ||
+    fail "the metainfo names release $release, the project is version $version"
+[[ $package_version == "$version" ]] ||
+    fail "debian/changelog is at $package_version, the project is version $version"
+
+# The menu and software centres find the program by the same words.
+desktop_keywords=$(sed -n 's/^Keywords=//p' "packaging/$id.desktop" | tr ';' '\n' | sed '/^$/d' | sort)
+metainfo_keywords=$(/usr/bin/python3 -c 'import sys, xml.etree.ElementTree as T
+print("\n".join(k.text for k in T.parse(sys.argv[1]).iter("keyword")))' "$metainfo" | sort)
+[[ $desktop_keywords == "$metainfo_keywords" ]] ||
+    fail "keywords differ: desktop entry $(paste -sd, <<<"$desktop_keywords"), metainfo $(paste -sd, <<<"$metainfo_keywords")"
 
 # What the desktop entry names must be what was installed.
 exec_line=$(sed -n 's/^Exec=//p' "$stage/usr/share/applications/$id.desktop")
