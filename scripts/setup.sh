@@ -9,7 +9,8 @@ packages=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 if [[ $purpose == test ]]; then
     packages+=(clang-format xvfb xauth openbox xdotool imagemagick x11-utils dbus dbus-x11 at-spi2-core
                python3 python3-pyatspi qt6-base-private-dev desktop-file-utils appstream clang libclang-rt-14-dev
-               libbenchmark-dev libx11-dev libxdamage-dev libxfixes-dev)
+               libbenchmark-dev libx11-dev libxdamage-dev libxfixes-dev
+               orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4)
 elif [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then
     packages+=(xvfb xauth xdotool imagemagick)
 fi

@@ -101,6 +101,16 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void Form1::changeEvent(QEvent *event)
+{
+    // A range message has taken the activation. The focus goes back to the box the entry came
+    // from while the window is inactive, so the window gets it back in that box directly: a
+    // screen reader would otherwise announce the control the user was leaving for on the way.
+    if (event->type() == QEvent::ActivationChange && m_checkedBox && !isActiveWindow())
+        m_checkedBox->setFocus(Qt::OtherFocusReason);
+    QWidget::changeEvent(event);
+}
+
 void Form1::CalculatePayment()
 {
     loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1);
@@ -146,6 +156,7 @@ void Form1::LeaveField(const FieldSpec &field)
     if (m_checkingField)
         return;
     const QScopedValueRollback checking(m_checkingField, true);
+    const QScopedValueRollback checked(m_checkedBox, field.box);
     if (!CheckRange(field.lowerBound, field.upperBound, runtime::ReadText(*field.box), field.name))
         runtime::GiveFocus(*field.box);
 }

@@ -47,6 +47,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void Form_Load();
@@ -58,4 +59,6 @@ private:
 
     const std::array<FieldSpec, 3> m_fields;
     bool m_checkingField = false;
+    // The box whose entry is being checked, while it is.
+    runtime::EntryBox *m_checkedBox = nullptr;
 };

@@ -41,7 +41,7 @@ void tst_Accessibility::controls_data()
                           << u"Label2"_qs;
     QTest::newRow("months") << u"Text3"_qs << QAccessible::EditableText
                             << u"Length of Loan (in months)"_qs << u"Label3"_qs;
-    QTest::newRow("result") << u"Picture1"_qs << QAccessible::StaticText
+    QTest::newRow("result") << u"Picture1"_qs << QAccessible::EditableText
                             << u"Your monthly payment is"_qs << u"Label4"_qs;
     QTest::newRow("button") << u"Command1"_qs << QAccessible::Button << u"Calculate"_qs
                             << QString();
@@ -101,7 +101,6 @@ void tst_Accessibility::calculationIsAnnounced()
     QTest::mouseClick(form.Command1, Qt::LeftButton);
 
     QVERIFY(seenCount(QAccessible::TextUpdated, form.Picture1) > 0);
-    QVERIFY(seenCount(QAccessible::DescriptionChanged, form.Picture1) > 0);
     QCOMPARE(accessibleOf(form.Picture1)->textInterface()->text(0, -1), u"$1,158.03"_qs);
 }
 
