@@ -116,7 +116,7 @@ QRect EntryBoxAccessible::characterRect(int offset) const
         return QRect();
     // Measured from the caret, which is where the box has scrolled its text to.
     const QFontMetrics metrics = box()->fontMetrics();
-    const int caretX = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    const int caretX = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
     const int caret = box()->cursorPosition();
     const int left = caretX + metrics.horizontalAdvance(all.left(offset)) -
                      metrics.horizontalAdvance(all.left(caret));

@@ -47,7 +47,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Form_Load();
@@ -56,9 +56,8 @@ private:
     void Text2_LostFocus();
     void Text3_LostFocus();
     void LeaveField(const FieldSpec &field);
+    bool AcceptField(const FieldSpec &field);
 
     const std::array<FieldSpec, 3> m_fields;
     bool m_checkingField = false;
-    // The box whose entry is being checked, while it is.
-    runtime::EntryBox *m_checkedBox = nullptr;
 };
