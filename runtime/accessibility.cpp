@@ -1,5 +1,7 @@
 #include "accessibility.h"
 
+#include "entrybox.h"
+#include "entryboxaccessible.h"
 #include "resultbox.h"
 #include "resultboxaccessible.h"
 
@@ -34,6 +36,8 @@ QAccessibleInterface *createInterface(const QString &className, QObject *object)
         return nullptr;
     if (auto *box = qobject_cast<ResultBox *>(widget))
         return new ResultBoxAccessible(box);
+    if (auto *box = qobject_cast<EntryBox *>(widget))
+        return new EntryBoxAccessible(box);
     if (isForm(*widget))
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (isRule(*widget))

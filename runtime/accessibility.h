@@ -1,6 +1,7 @@
 // What assistive technology is told about the program's own kinds of widget, where the
-// toolkit's defaults would mislead a screen reader: a result box is static text holding the
-// payment (resultboxaccessible.h), a form is a window, a rule is a separator.
+// toolkit's defaults would mislead a screen reader: an entry box is plain editable text
+// (entryboxaccessible.h), a result box is read-only text holding the payment
+// (resultboxaccessible.h), a form is a window, a rule is a separator.
 #pragma once
 
 namespace runtime

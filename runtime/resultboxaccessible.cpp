@@ -29,7 +29,7 @@ LinePosition positionOf(const QStringList &lines, qsizetype offset)
 } // namespace
 
 ResultBoxAccessible::ResultBoxAccessible(ResultBox *box)
-    : QAccessibleWidget(box, QAccessible::StaticText), m_announcedText(box->text())
+    : QAccessibleWidget(box, QAccessible::EditableText), m_announcedText(box->text())
 {
     m_changes =
         QObject::connect(box, &ResultBox::contentsChanged, box, [this] { announceChange(); });
@@ -50,9 +50,6 @@ void ResultBoxAccessible::announceChange()
     QAccessibleTextUpdateEvent textChanged(box(), 0, m_announcedText, now);
     m_announcedText = now;
     QAccessible::updateAccessibility(&textChanged);
-    // Readers that do not ask for the text read the description, which is the same.
-    QAccessibleEvent descriptionChanged(box(), QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&descriptionChanged);
 }
 
 ResultBox *ResultBoxAccessible::box() const
@@ -64,12 +61,21 @@ QString ResultBoxAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Value:
-    case QAccessible::Description:
         return box()->text();
     default:
         // The name comes from the caption whose buddy the box is.
         return QAccessibleWidget::text(t);
     }
+}
+
+QAccessible::State ResultBoxAccessible::state() const
+{
+    // Text a reader reads out when the box gets the focus (static text it would announce by
+    // its name alone), and that the user cannot change.
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    state.selectableText = true;
+    return state;
 }
 
 void *ResultBoxAccessible::interface_cast(QAccessible::InterfaceType t)

@@ -1,5 +1,5 @@
-// What assistive technology sees of a result box: static text named by its caption (the label
-// whose buddy it is), whose text, description and value are the printed lines joined by line
+// What assistive technology sees of a result box: read-only text named by its caption (the label
+// whose buddy it is), whose text and value are the printed lines joined by line
 // feeds, readable through the accessible Text interface, so a screen reader can read the
 // payment. Once a reader has asked for a box, it is told of every change of the box's text.
 #pragma once
@@ -18,6 +18,7 @@ public:
     ~ResultBoxAccessible() override;
 
     QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType t) override;
 
     // QAccessibleTextInterface: the box has no caret and no selection.

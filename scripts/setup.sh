@@ -21,6 +21,7 @@ test_packages=(
     mmdebstrap
     weston
     dpkg-dev debhelper lintian reuse man-db
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4
 )
 
 case $purpose in

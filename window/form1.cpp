@@ -118,6 +118,18 @@ bool Form1::event(QEvent *event)
     return QWidget::event(event);
 }
 
+bool Form1::focusNextPrevChild(bool next)
+{
+    // Tab out of a box checks its entry before the focus moves: a range message coming while
+    // the next control is taking the focus would give the window back with the focus there,
+    // and a screen reader would announce that control on the way back to the box.
+    for (const FieldSpec &field : m_fields) {
+        if (field.box->hasFocus() && !AcceptField(field))
+            return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
 void Form1::CalculatePayment()
 {
     loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1, m_regional);
@@ -156,13 +168,20 @@ void Form1::Text3_LostFocus()
 
 void Form1::LeaveField(const FieldSpec &field)
 {
+    AcceptField(field);
+}
+
+bool Form1::AcceptField(const FieldSpec &field)
+{
     // The focus changes this check causes itself (the message box taking the window's
     // activation, the focus given back below, which makes the box that had just received the
     // focus lose it again) are not the user leaving a box: checking them would alternate
     // messages between two boxes without end.
     if (m_checkingField)
-        return;
+        return true;
     const QScopedValueRollback checking(m_checkingField, true);
-    if (!CheckRange(field.lowerBound, field.upperBound, runtime::ReadText(*field.box), field.name))
-        runtime::GiveFocus(*field.box);
+    if (CheckRange(field.lowerBound, field.upperBound, runtime::ReadText(*field.box), field.name))
+        return true;
+    runtime::GiveFocus(*field.box);
+    return false;
 }

@@ -5,9 +5,12 @@
 //
 // The delicate part is the modal range message shown from inside a focus change. Its invariant:
 // one user action that leaves a box out of range brings exactly one message, and afterwards
-// the focus is back in that box with its entry unchanged and nothing calculated. Three pieces
+// the focus is back in that box with its entry unchanged and nothing calculated. Four pieces
 // keep it, and each is needed:
-// - a re-entry guard (LeaveField): the focus changes the check causes itself (the message box
+// - a Tab out of a box checks the entry before the focus moves (focusNextPrevChild), so a
+//   refused Tab never passes the focus through the next control on its way back, which a
+//   screen reader would announce;
+// - a re-entry guard (AcceptField): the focus changes the check causes itself (the message box
 //   taking the activation, the focus given back, which makes the box that had just received
 //   the focus lose it again) are not the user leaving a box, so two out-of-range boxes can
 //   never alternate messages;
@@ -64,6 +67,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Form_Load();
@@ -72,6 +76,7 @@ private:
     void Text2_LostFocus();
     void Text3_LostFocus();
     void LeaveField(const FieldSpec &field);
+    bool AcceptField(const FieldSpec &field);
 
     const QLocale m_regional;
     const std::array<FieldSpec, 3> m_fields;

@@ -78,7 +78,9 @@ void tst_ResultBoxAccessible::textFollowsThePrintedLines()
     QAccessibleTextInterface *textInterface = box->textInterface();
     QCOMPARE(textInterface->text(0, textInterface->characterCount()), text);
     QCOMPARE(textInterface->characterCount(), int(text.size()));
-    QCOMPARE(box->text(QAccessible::Description), text);
+    // Read once: a description repeating the text would be read out twice.
+    QVERIFY(box->text(QAccessible::Description).isEmpty());
+    QVERIFY(box->state().readOnly);
     QCOMPARE(box->text(QAccessible::Value), text);
     // The name stays the caption whatever is printed.
     QCOMPARE(box->text(QAccessible::Name), u"Your monthly payment is"_qs);
@@ -150,7 +152,6 @@ void tst_ResultBoxAccessible::everyChangeIsAnnounced()
                                                     : u"another object"_qs);
     }
     QCOMPARE(updates, (QStringList{u">$1.00"_qs, u"$1.00>"_qs, u">$2.00"_qs}));
-    QCOMPARE(seenCount(QAccessible::DescriptionChanged, form.box), 3);
 }
 
 void tst_ResultBoxAccessible::outlivesItsInterface()

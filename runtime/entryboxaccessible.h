@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// What assistive technology sees of an entry box: editable text named by its caption, its
+// whole text readable, selectable and editable through the accessible text interfaces. The
+// text carries no formatting, and says so as one attribute run over all of it: a reader that
+// is given empty runs instead joins them wrongly and drops the last character it reads.
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QLineEdit;
+
+namespace runtime
+{
+
+class EntryBoxAccessible : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface
+{
+public:
+    explicit EntryBoxAccessible(QLineEdit *box);
+
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString &text) override;
+    QAccessible::State state() const override;
+    void *interface_cast(QAccessible::InterfaceType t) override;
+
+    // QAccessibleTextInterface
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint &point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString &text) override;
+    void replaceText(int startOffset, int endOffset, const QString &text) override;
+
+private:
+    QLineEdit *box() const;
+};
+
+} // namespace runtime

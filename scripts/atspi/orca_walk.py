@@ -1,0 +1,107 @@
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Walks the running calculator with the keyboard (xdotool) while the screen reader runs, and
+checks what the reader said at each step, from the SPEECH OUTPUT lines of its debug log.
+
+Run by scripts/checks/25-orca.sh, which starts the services, the reader and the program.
+Usage: orca_walk.py DEBUG_LOG. Exits non-zero on the first step whose words are wrong.
+"""
+import re
+import subprocess
+import sys
+import time
+
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?(?:\{|$)")
+# Echoes of the keys pressed, which say nothing about the window.
+KEY_ECHO = re.compile(r"^(tab|return|space|left control|shift|[0-9]) $")
+RESULT = "Your monthly payment is"
+
+# Each step: what it does, the keys, the utterances that must come (in this order, others may
+# come between them), and texts no utterance of the step may contain.
+STEPS = [
+    ("start", [], ["Ombrel - Mortgage Calculator frame.", "Amount of Loan text.", "120000."],
+     []),
+    ("Tab to the rate", ["Tab"], ["Annual Interest Rate text.", "0.10 selected."], []),
+    ("Tab to the months", ["Tab"], ["Length of Loan (in months) text.", "36 selected."], []),
+    ("Tab to the result box", ["Tab"], [f"{RESULT} read only text.", "$3,872.06."], [" label"]),
+    ("Tab to the button", ["Tab"], ["Calculate push button."], ["$3,872.06"]),
+    ("Tab round to the amount", ["Tab"], ["Amount of Loan text.", "120000 selected."], []),
+    ("Tab twice to the months", ["Tab", "Tab"],
+     ["Length of Loan (in months) text.", "36 selected."], []),
+    ("an entry out of range", ["ctrl+a", "type:400"], [], []),
+    ("leaving it", ["Tab"],
+     ["alert Invalid Parameter.",
+      "The Length of Loan (in months) must be between  1 and  360.", "OK push button."], []),
+    # The focus goes straight back to the box: nothing on the way is announced.
+    ("dismissing the message", ["Return"], ["Length of Loan (in months) text.", "400."],
+     [RESULT, "Calculate", "Amount of Loan", "Annual Interest Rate"]),
+    ("a corrected entry", ["ctrl+a", "type:240"], [], []),
+    ("Tab to the result box again", ["Tab"], [f"{RESULT} read only text.", "$3,872.06."], []),
+    ("Tab to the button again", ["Tab"], ["Calculate push button."], []),
+]
+
+
+class Failure(Exception):
+    pass
+
+
+class SpeechLog:
+    def __init__(self, path):
+        self.file = open(path, errors="replace")
+
+    def new_utterances(self):
+        """The utterances logged since the last call, key echoes left out."""
+        said = []
+        for line in self.file.read().splitlines():
+            match = SPOKEN.search(line)
+            if match and not KEY_ECHO.match(match.group(1)):
+                said.append(match.group(1))
+        return said
+
+
+def press(keys):
+    for key in keys:
+        if key.startswith("type:"):
+            subprocess.run(["xdotool", "type", "--delay", "20", key[5:]], check=True)
+        else:
+            subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
+
+
+def wait_for_words(log, expected, heard, timeout=15.0):
+    """Collects utterances into heard until expected has come in order; the typing steps,
+    which expect nothing, wait until the reader has echoed the last key."""
+    deadline = time.monotonic() + timeout
+    while True:
+        heard.extend(log.new_utterances())
+        remaining = list(expected)
+        for utterance in heard:
+            if remaining and utterance == remaining[0]:
+                remaining.pop(0)
+        if not remaining:
+            return
+        if time.monotonic() > deadline:
+            raise Failure(f"still waiting for {remaining!r}")
+        time.sleep(0.05)
+
+
+def main(path):
+    log = SpeechLog(path)
+    for name, keys, expected, forbidden in STEPS:
+        heard = []
+        press(keys)
+        try:
+            wait_for_words(log, expected, heard)
+        finally:
+            print(f"{name}: {' / '.join(heard)}")
+        wrong = [u for u in heard if any(text in u for text in forbidden)]
+        if wrong:
+            raise Failure(f"{name}: the reader also said {wrong!r}")
+    print("Orca: every step spoken as expected")
+
+
+if __name__ == "__main__":
+    try:
+        main(sys.argv[1])
+    except Failure as failure:
+        print(f"Orca check failed: {failure}", file=sys.stderr)
+        sys.exit(1)

@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What a blind user hears: the screen reader itself, headless, on a private X server, session
+# bus and accessibility bus, speaking through a speech server of our own into a null audio
+# driver. scripts/atspi/orca_walk.py drives the window with the keyboard and checks the
+# utterances the reader logs at each step. Every process started here is ended here, by its
+# process id.
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+source scripts/xvfb.sh
+
+program=build/window/mortgage-calculator
+[[ -x $program ]] || { echo "no $program: build first" >&2; exit 1; }
+# The reader refuses to start next to another one of the same user, and replacing it would
+# end that user's reader.
+if pgrep -u "$(id -u)" -x orca >/dev/null; then
+    echo "another screen reader of this user is running; not starting a second one" >&2
+    exit 1
+fi
+
+work=$(mktemp -d)
+chmod 700 "$work"
+pids=()
+a11y_address=
+orca_pid=
+cleanup() {
+    local i tries registry_pid
+    # The reader handles TERM only once an event wakes it: a key press does.
+    if [[ -n $orca_pid ]] && kill -0 "$orca_pid" 2>/dev/null; then
+        kill -TERM "$orca_pid"
+        xdotool key shift 2>/dev/null
+        for ((tries = 0; tries < 100; tries++)); do
+            kill -0 "$orca_pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL "$orca_pid" 2>/dev/null
+    fi
+    if [[ -n $a11y_address ]]; then
+        registry_pid=$(bus_pid_of "$a11y_address" org.a11y.atspi.Registry)
+        [[ -n $registry_pid ]] && pids+=("$registry_pid")
+    fi
+    # Last started, first ended.
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null
+    done
+    for pid in "${pids[@]}"; do
+        for ((tries = 0; tries < 100; tries++)); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL "$pid" 2>/dev/null
+    done
+    stop_xvfb
+    [[ -n ${ORCA_DEBUG:-} ]] && echo "ended: $orca_pid ${pids[*]}; kept $work" >&2
+    [[ -n ${ORCA_DEBUG:-} ]] || rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The process id of the connection owning a name on a bus, or nothing.
+bus_pid_of() {
+    dbus-send --bus="$1" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.GetConnectionUnixProcessID "string:$2" 2>/dev/null |
+        awk '/uint32/ {print $2}'
+}
+
+# A home of our own: the reader's settings, the speech server's and the audio library's.
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
+export XDG_DATA_HOME=$work/home/.local/share XDG_CACHE_HOME=$work/home/.cache
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$XDG_DATA_HOME/orca"
+chmod 700 "$XDG_RUNTIME_DIR"
+printf 'default_driver=null\n' >"$HOME/.libao"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
+AudioOutputMethod "libao"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+CONF
+: >"$XDG_CONFIG_HOME/speech-dispatcher/modules/espeak-ng.conf"
+# Each utterance reaches the log as it is spoken, so the walk can wait for it.
+cat >"$XDG_DATA_HOME/orca/orca-customizations.py" <<'PY'
+import orca.debug
+orca.debug.debugFile.reconfigure(line_buffering=True)
+PY
+# No settings daemon and no virtual file systems here; and the reader must use the speech
+# server started below, never spawn one of its own.
+export GIO_USE_VFS=local GSETTINGS_BACKEND=memory SPEECHD_CMD=/bin/false
+unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS SPEECHD_ADDRESS
+
+XVFB_DPI=96 start_xvfb || exit 1
+
+# A session bus of our own; the services it activates inherit DISPLAY and XDG_RUNTIME_DIR.
+{ read -r address && read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 \
+    --print-pid=1 --nopidfile)
+[[ -n ${bus_pid:-} ]] || { echo "the session bus did not start" >&2; exit 1; }
+pids+=("$bus_pid")
+export DBUS_SESSION_BUS_ADDRESS=$address
+
+# Asking for the accessibility bus starts its launcher (and with it the registry).
+a11y_address=$(dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress | awk -F'"' '/string/ {print $2}')
+launcher_pid=$(bus_pid_of "$address" org.a11y.Bus)
+[[ -n $launcher_pid ]] || { echo "cannot find the accessibility bus launcher" >&2; exit 1; }
+pids+=("$launcher_pid")
+[[ -n $a11y_address ]] || { echo "no accessibility bus" >&2; exit 1; }
+for child in $(pgrep -P "$launcher_pid"); do pids+=("$child"); done
+
+start_window_manager "$work/openbox.log" || exit 1
+pids+=("$WM_PID")
+
+# The speech server in the foreground, never timing out, on its usual socket.
+speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
+    --log-dir "$work" --communication-method unix_socket --socket-path default \
+    >"$work/speechd.out" 2>&1 &
+pids+=($!)
+socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
+for ((tries = 0; tries < 100; tries++)); do
+    [[ -S $socket ]] && break
+    sleep 0.05
+done
+[[ -S $socket ]] || { echo "the speech server did not start" >&2; cat "$work/speechd.out" >&2; exit 1; }
+
+log=$work/orca.log
+orca --debug-file="$log" >"$work/orca.out" 2>&1 &
+orca_pid=$!
+for ((tries = 0; tries < 200; tries++)); do
+    grep -q 'ORCA: Starting ATSPI registry' "$log" 2>/dev/null && break
+    kill -0 "$orca_pid" 2>/dev/null || break
+    sleep 0.05
+done
+if ! grep -q 'ORCA: Starting ATSPI registry' "$log" 2>/dev/null; then
+    echo "the screen reader did not start" >&2
+    cat "$work/orca.out" >&2
+    exit 1
+fi
+
+env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    "$program" >"$work/program.log" 2>&1 &
+pids+=($!)
+
+if ! timeout 120 /usr/bin/python3 scripts/atspi/orca_walk.py "$log"; then
+    echo "--- program output:" >&2
+    cat "$work/program.log" >&2
+    exit 1
+fi

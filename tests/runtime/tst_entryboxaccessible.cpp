@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "accessibleevents.h"
+#include "accessibility.h"
+#include "entrybox.h"
+#include "windowtest.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace runtime;
+
+class tst_EntryBoxAccessible : public WindowTestCase
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void oneRunHoldsTheWholeText_data();
+    void oneRunHoldsTheWholeText();
+    void editing_data();
+    void editing();
+    void selectionAndState();
+};
+
+namespace
+{
+struct CaptionedBox {
+    QWidget window;
+    QLabel *caption = new QLabel(u"Amount of Loan"_qs, &window);
+    EntryBox *box;
+
+    explicit CaptionedBox(const QString &text) : box(new EntryBox(text, &window))
+    {
+        caption->setBuddy(box);
+        caption->setGeometry(10, 10, 130, 17);
+        box->setGeometry(150, 10, 105, 20);
+    }
+};
+} // namespace
+
+void tst_EntryBoxAccessible::initTestCase()
+{
+    runtime::InstallAccessibility();
+    recordAccessibleEvents();
+}
+
+void tst_EntryBoxAccessible::oneRunHoldsTheWholeText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+
+    QTest::newRow("amount, first") << u"120000"_qs << 0;
+    QTest::newRow("amount, last") << u"120000"_qs << 5;
+    QTest::newRow("amount, end") << u"120000"_qs << 6;
+    QTest::newRow("rate, middle") << u"0.10"_qs << 2;
+    QTest::newRow("empty") << QString() << 0;
+}
+
+void tst_EntryBoxAccessible::oneRunHoldsTheWholeText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+
+    CaptionedBox form(text);
+    QAccessibleInterface *box = accessibleOf(form.box);
+    QCOMPARE(box->role(), QAccessible::EditableText);
+    QCOMPARE(box->text(QAccessible::Name), u"Amount of Loan"_qs);
+    QAccessibleTextInterface *textInterface = box->textInterface();
+    QVERIFY(textInterface);
+    int start = -2;
+    int end = -2;
+    QCOMPARE(textInterface->attributes(offset, &start, &end), QString());
+    // A reader joining the runs gets every character back.
+    QCOMPARE(start, 0);
+    QCOMPARE(end, int(text.size()));
+    QCOMPARE(textInterface->text(start, end), text);
+    QCOMPARE(textInterface->text(0, -1), text);
+    QCOMPARE(box->text(QAccessible::Value), text);
+}
+
+void tst_EntryBoxAccessible::editing_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("insert") << u"insert"_qs << 2 << 2 << u"5"_qs << u"365"_qs;
+    QTest::newRow("insert past end") << u"insert"_qs << 9 << 9 << u"0"_qs << u"360"_qs;
+    QTest::newRow("delete") << u"delete"_qs << 0 << 1 << QString() << u"6"_qs;
+    QTest::newRow("replace") << u"replace"_qs << 0 << 2 << u"240"_qs << u"240"_qs;
+    QTest::newRow("value") << u"value"_qs << 0 << 0 << u"12"_qs << u"12"_qs;
+}
+
+void tst_EntryBoxAccessible::editing()
+{
+    QFETCH(QString, operation);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+
+    CaptionedBox form(u"36"_qs);
+    QAccessibleInterface *box = accessibleOf(form.box);
+    QAccessibleEditableTextInterface *editable = box->editableTextInterface();
+    QVERIFY(editable);
+    if (operation == u"insert")
+        editable->insertText(start, text);
+    else if (operation == u"delete")
+        editable->deleteText(start, end);
+    else if (operation == u"replace")
+        editable->replaceText(start, end, text);
+    else
+        box->setText(QAccessible::Value, text);
+    QCOMPARE(form.box->text(), result);
+
+    // A read-only box refuses every edit.
+    form.box->setText(u"36"_qs);
+    form.box->setReadOnly(true);
+    editable->replaceText(0, 2, u"1"_qs);
+    QCOMPARE(form.box->text(), u"36"_qs);
+    QVERIFY(box->state().readOnly);
+    QVERIFY(!box->state().editable);
+}
+
+void tst_EntryBoxAccessible::selectionAndState()
+{
+    CaptionedBox form(u"120000"_qs);
+    QAccessibleInterface *box = accessibleOf(form.box);
+    QAccessibleTextInterface *text = box->textInterface();
+    QVERIFY(box->state().editable);
+    QVERIFY(!box->state().readOnly);
+    text->setSelection(0, 1, 4);
+    QCOMPARE(form.box->selectedText(), u"200"_qs);
+    QCOMPARE(text->selectionCount(), 1);
+    int start = -1;
+    int end = -1;
+    text->selection(0, &start, &end);
+    QCOMPARE(std::pair(start, end), std::pair(1, 4));
+    text->removeSelection(0);
+    QCOMPARE(text->selectionCount(), 0);
+    text->setCursorPosition(3);
+    QCOMPARE(text->cursorPosition(), 3);
+
+    form.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form.window));
+    // Each character lies inside the box, and the box finds it again under its centre.
+    const QRect boxOnScreen(form.box->mapToGlobal(QPoint(0, 0)), form.box->size());
+    for (int offset : {0, 2, 5}) {
+        const QRect character = text->characterRect(offset);
+        QVERIFY2(boxOnScreen.contains(character), qPrintable(QString::number(offset)));
+        QCOMPARE(text->offsetAtPoint(character.center()), offset);
+    }
+    QVERIFY(text->characterRect(6).isNull());
+}
+
+QTEST_MAIN(tst_EntryBoxAccessible)
+#include "tst_entryboxaccessible.moc"
