@@ -6,6 +6,7 @@
 #include "errors.h"
 #include "messages.h"
 
+#include <QDebug>
 #include <QObject>
 
 #include <exception>
@@ -18,10 +19,13 @@ template <typename Handler> void RunHandler(Handler &&handler) noexcept
 {
     try {
         std::forward<Handler>(handler)();
-    } catch (const RuntimeError &error) {
+    } catch (const core::RuntimeError &error) {
         ReportRuntimeError(error);
-    } catch (const std::exception &) {
-        ReportRuntimeError(RuntimeError(QStringLiteral(
+    } catch (const std::exception &error) {
+        // Not one of the errors a handler may raise: a fault of the program, which the user
+        // cannot mend, so a developer must be able to find what it was.
+        qCritical("Unexpected error in a handler: %s", error.what());
+        ReportRuntimeError(core::RuntimeError(QStringLiteral(
             "Something went wrong inside the program. Your entries are unchanged.")));
     }
 }

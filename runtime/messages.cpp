@@ -46,7 +46,7 @@ void ShowMessage(const QString &prompt, const QString &title)
     showModal(QMessageBox::NoIcon, title, prompt);
 }
 
-void ReportRuntimeError(const RuntimeError &error)
+void ReportRuntimeError(const core::RuntimeError &error)
 {
     showModal(QMessageBox::Warning, QStringLiteral("Cannot Calculate"), error.userMessage());
 }

@@ -3,15 +3,18 @@
 
 #include <QString>
 
+namespace core
+{
+class RuntimeError;
+}
+
 namespace runtime
 {
-
-class RuntimeError;
 
 // A message with the given prompt and title, one OK button and no icon.
 void ShowMessage(const QString &prompt, const QString &title);
 
 // Tells the user, in plain words, that a handler stopped on a runtime error.
-void ReportRuntimeError(const RuntimeError &error);
+void ReportRuntimeError(const core::RuntimeError &error);
 
 } // namespace runtime

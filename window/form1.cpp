@@ -1,9 +1,9 @@
 #include "form1.h"
 
+#include "handlers.h"
 #include "layout.h"
-#include "loan/payment.h"
-#include "loan/rangecheck.h"
-#include "runtime/handlers.h"
+#include "payment.h"
+#include "rangecheck.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -14,7 +14,7 @@
 
 using runtime::ConnectHandler;
 
-Form1::Form1(QWidget *parent)
+Form1::Form1(const QLocale &regional, QWidget *parent)
     : QWidget(parent), Text1(new runtime::EntryBox(QStringLiteral("120000"), this)),
       Label1(new QLabel(QStringLiteral("Amount of Loan"), this)),
       Label2(new QLabel(QStringLiteral("Annual Interest Rate"), this)),
@@ -23,11 +23,11 @@ Form1::Form1(QWidget *parent)
       Label3(new QLabel(QStringLiteral("Length of Loan (in months)"), this)),
       Picture1(new runtime::ResultBox(this)),
       Label4(new QLabel(QStringLiteral("Your monthly payment is"), this)),
-      Command1(new QPushButton(QStringLiteral("Calculate"), this)),
-      Line1(new QFrame(this)), m_fields{
-                                   {{Text1, QStringLiteral("Amount of Loan"), 1000, 1000000},
-                                    {Text2, QStringLiteral("Annual Interest Rate"), 0.05, 0.25},
-                                    {Text3, QStringLiteral("Length of Loan (in months)"), 1, 360}}}
+      Command1(new QPushButton(QStringLiteral("Calculate"), this)), Line1(new QFrame(this)),
+      m_regional(regional), m_fields{
+                                {{Text1, QStringLiteral("Amount of Loan"), 1000, 1000000},
+                                 {Text2, QStringLiteral("Annual Interest Rate"), 0.05, 0.25},
+                                 {Text3, QStringLiteral("Length of Loan (in months)"), 1, 360}}}
 {
     setWindowTitle(QStringLiteral("Ombrel - Mortgage Calculator"));
     // The geometry is fixed in pixels, so the type is too: at this size, slightly condensed,
@@ -56,8 +56,6 @@ Form1::Form1(QWidget *parent)
     // would cover only half of it at twice the scale, and blur at fractional scales.
     Line1->setBackgroundRole(QPalette::WindowText);
     Line1->setAutoFillBackground(true);
-    // Enter in an entry box must not press the button.
-    Command1->setAutoDefault(false);
     Command1->installEventFilter(this);
 
     ConnectHandler(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -113,7 +111,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::CalculatePayment()
 {
-    loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1);
+    loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1, m_regional);
 }
 
 bool Form1::CheckRange(double lowerBound, double upperBound, const QString &entry,

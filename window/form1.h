@@ -2,11 +2,26 @@
 // result box. Loading the window and clicking Calculate compute the payment; leaving an entry
 // box checks its entry against the field's bounds and, when it is out of them, brings the
 // focus back to the box.
+//
+// The delicate part is the modal range message shown from inside a focus change. Its invariant:
+// one user action that leaves a box out of range brings exactly one message, and afterwards
+// the focus is back in that box with its entry unchanged and nothing calculated. Three pieces
+// keep it, and each is needed:
+// - a re-entry guard (LeaveField): the focus changes the check causes itself (the message box
+//   taking the activation, the focus given back, which makes the box that had just received
+//   the focus lose it again) are not the user leaving a box, so two out-of-range boxes can
+//   never alternate messages;
+// - a filter on Calculate (eventFilter): a press whose focus change the check refused is spent
+//   on the message, so it never calculates with the entry the user was just asked to correct;
+// - the reactivation after a message (runtime/messages.cpp): the window takes the activation
+//   back when the box closes, where the window system does not, so the keyboard is never left
+//   typing nowhere.
 #pragma once
 
-#include "runtime/entrybox.h"
-#include "runtime/resultbox.h"
+#include "entrybox.h"
+#include "resultbox.h"
 
+#include <QLocale>
 #include <QWidget>
 
 #include <array>
@@ -27,7 +42,8 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // The regional settings the window reads and writes numbers and money by.
+    explicit Form1(const QLocale &regional, QWidget *parent = nullptr);
 
     void CalculatePayment();
     bool CheckRange(double lowerBound, double upperBound, const QString &entry,
@@ -56,6 +72,7 @@ private:
     void Text3_LostFocus();
     void LeaveField(const FieldSpec &field);
 
+    const QLocale m_regional;
     const std::array<FieldSpec, 3> m_fields;
     bool m_checkingField = false;
 };

@@ -1,5 +1,5 @@
 #include "form1.h"
-#include "runtime/startup.h"
+#include "startup.h"
 
 #include <QGuiApplication>
 

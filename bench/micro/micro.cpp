@@ -2,11 +2,12 @@
 //
 // None of these needs a QApplication or QCoreApplication: QLocale reads the regional settings
 // from the environment (LC_ALL, LC_NUMERIC, LANG) on its own. PaymentFor reads its entries under
-// QLocale::system(), as the program does, so its figure depends on the environment's locale (its
-// name is the benchmark's label); StrictValue and CurrencyText get en_US and de_DE explicitly.
-#include "loan/payment.h"
-#include "runtime/currency.h"
-#include "runtime/numbers.h"
+// the environment's settings, read once as the program reads them at start-up, so its figure
+// depends on the environment's locale (its name is the benchmark's label); StrictValue and
+// CurrencyText get en_US and de_DE explicitly.
+#include "currency.h"
+#include "monthlypayment.h"
+#include "numbers.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,9 +26,10 @@ void PaymentFor(benchmark::State &state)
     const QString amount = QStringLiteral("120000");
     const QString rate = QStringLiteral("0.10");
     const QString months = QStringLiteral("36");
+    const QLocale regional = QLocale::system();
     for (auto _ : state)
-        benchmark::DoNotOptimize(loan::PaymentFor(amount, rate, months));
-    state.SetLabel(QLocale::system().name().toStdString());
+        benchmark::DoNotOptimize(core::PaymentFor(amount, rate, months, regional));
+    state.SetLabel(regional.name().toStdString());
 }
 BENCHMARK(PaymentFor);
 
@@ -35,7 +37,7 @@ void LeadingValue(benchmark::State &state, const char16_t *text)
 {
     const QString entry = QString::fromUtf16(text);
     for (auto _ : state)
-        benchmark::DoNotOptimize(runtime::LeadingValue(entry));
+        benchmark::DoNotOptimize(core::LeadingValue(entry));
 }
 BENCHMARK_CAPTURE(LeadingValue, plain, u"120000");
 BENCHMARK_CAPTURE(LeadingValue, trailing_unit, u"36 months");
@@ -45,7 +47,7 @@ void StrictValue(benchmark::State &state, const QLocale *locale, const char16_t 
 {
     const QString entry = QString::fromUtf16(text);
     for (auto _ : state)
-        benchmark::DoNotOptimize(runtime::StrictValue(entry, *locale));
+        benchmark::DoNotOptimize(core::StrictValue(entry, *locale));
 }
 BENCHMARK_CAPTURE(StrictValue, en_US_amount, &english, u"120000");
 BENCHMARK_CAPTURE(StrictValue, en_US_rate, &english, u"0.10");
@@ -58,7 +60,7 @@ BENCHMARK_CAPTURE(StrictValue, de_DE_period_rate, &german, u"0.10");
 void BoundText(benchmark::State &state, double bound)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(runtime::BoundText(bound));
+        benchmark::DoNotOptimize(core::BoundText(bound));
 }
 BENCHMARK_CAPTURE(BoundText, integer, 1000000.0);
 BENCHMARK_CAPTURE(BoundText, fraction, 0.05);
@@ -66,7 +68,7 @@ BENCHMARK_CAPTURE(BoundText, fraction, 0.05);
 void CurrencyText(benchmark::State &state, const QLocale *locale, double amount)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(runtime::CurrencyText(amount, *locale));
+        benchmark::DoNotOptimize(core::CurrencyText(amount, *locale));
 }
 BENCHMARK_CAPTURE(CurrencyText, en_US, &english, 3872.057293);
 BENCHMARK_CAPTURE(CurrencyText, de_DE, &german, 3872.057293);

@@ -1,7 +1,7 @@
 // BoundText spells every finite double with a sign position (a blank for zero or more, a minus
 // otherwise) and a period, in a form LeadingValue reads back exactly.
 #include "fuzzinput.h"
-#include "runtime/numbers.h"
+#include "numbers.h"
 
 #include <QRegularExpression>
 
@@ -12,13 +12,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!std::isfinite(number))
         return 0;
 
-    const QString text = runtime::BoundText(number);
+    const QString text = core::BoundText(number);
     const QString detail = fuzz::exact(number) + u" -> \""_qs + text + u'"';
     static const QRegularExpression form(u"^[ -][0-9]+(\\.[0-9]+)?(e[+-][0-9]+)?$"_qs);
     fuzz::require(form.match(text).hasMatch(), "sign position, digits and a period only", detail);
     fuzz::require((text[0] == u'-') == (number < 0), "a minus exactly for a negative number",
                   detail);
-    const double read = runtime::LeadingValue(text);
+    const double read = core::LeadingValue(text);
     fuzz::require(read == number, "LeadingValue reads BoundText back exactly",
                   detail + u" -> "_qs + fuzz::exact(read));
     return 0;

@@ -2,8 +2,8 @@
 // leading, trailing and parenthesised negative patterns): an amount that shows as zero shows
 // exactly as zero does, never as a negative zero; an amount that shows as more than zero shows
 // its sign, so a debt never reads like a credit and a credit never like a debt.
+#include "currency.h"
 #include "fuzzinput.h"
-#include "runtime/currency.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -28,14 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!std::isfinite(amount))
         return 0;
 
-    const QString money = runtime::CurrencyText(amount, locale);
-    const QString zero = runtime::CurrencyText(0.0, locale);
+    const QString money = core::CurrencyText(amount, locale);
+    const QString zero = core::CurrencyText(0.0, locale);
     const QString detail = locale.name() + u": "_qs + fuzz::exact(amount) + u" -> "_qs + money;
     if (showsZero(money)) {
         fuzz::require(money == zero, "an amount that shows as zero shows as zero does",
                       detail + u" vs "_qs + zero);
     } else if (amount < 0) {
-        fuzz::require(money != runtime::CurrencyText(-amount, locale),
+        fuzz::require(money != core::CurrencyText(-amount, locale),
                       "a debt does not read like a credit", detail);
     }
     return 0;

@@ -2,7 +2,7 @@
 // line feed) wherever they stand: scattering more of them through a text, or removing them all,
 // leaves its value as it was.
 #include "fuzzinput.h"
-#include "runtime/numbers.h"
+#include "numbers.h"
 
 #include <random>
 
@@ -11,7 +11,7 @@ namespace
 double leading(const QString &text)
 {
     return *fuzz::unlessRaised<fuzz::Nothing>("LeadingValue never raises", text,
-                                              [&] { return runtime::LeadingValue(text); });
+                                              [&] { return core::LeadingValue(text); });
 }
 
 bool same(double a, double b)

@@ -2,12 +2,17 @@
 // handler boundary reports (TypeMismatchError, ArithmeticFault) or a finite number; with a
 // positive amount, length and (not vanishing) rate it is positive and repays at least the
 // amount borrowed.
+#include "errors.h"
 #include "fuzzinput.h"
-#include "loan/payment.h"
-#include "runtime/errors.h"
-#include "runtime/numbers.h"
+#include "monthlypayment.h"
+#include "numbers.h"
 
 #include <QStringList>
+
+namespace
+{
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -18,17 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString months = texts.value(2);
     const QString detail = amount + u" | "_qs + rate + u" | "_qs + months;
 
-    const auto computed = fuzz::unlessRaised<runtime::RuntimeError>(
+    const auto computed = fuzz::unlessRaised<core::RuntimeError>(
         "the payment raises only runtime errors", detail,
-        [&] { return loan::PaymentFor(amount, rate, months); });
+        [&] { return core::PaymentFor(amount, rate, months, english); });
     if (!computed)
         return 0;
     const double payment = *computed;
     fuzz::require(std::isfinite(payment), "a payment is finite", detail);
 
-    const double a = runtime::StrictValue(amount);
-    const double r = runtime::StrictValue(rate);
-    const double n = runtime::StrictValue(months);
+    const double a = core::StrictValue(amount, english);
+    const double r = core::StrictValue(rate, english);
+    const double n = core::StrictValue(months, english);
     // Where 1 - factor cancels down to a few digits (a rate below about 1e-4, or rate times
     // months below about 1e-6), or the amount is so near the smallest doubles that the interest
     // underflows to zero (underflow is no fault), the fixed order of the steps leaves too few

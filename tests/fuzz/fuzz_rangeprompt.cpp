@@ -2,8 +2,8 @@
 // "The <name> must be between <bound> and <bound>", each bound in its sign position (a blank
 // before one of zero or more, so two blanks stand before it), and each reading back exactly.
 #include "fuzzinput.h"
-#include "loan/rangecheck.h"
-#include "runtime/numbers.h"
+#include "numbers.h"
+#include "rangeprompt.h"
 
 #include <QRegularExpression>
 
@@ -16,7 +16,7 @@ void checkBound(const QString &spelled, double bound, const QString &prompt)
                   prompt);
     fuzz::require(spelled[0] == (bound < 0 ? u'-' : u' '), "a blank before a bound of zero or more",
                   prompt);
-    fuzz::require(runtime::LeadingValue(spelled) == bound, "a bound reads back exactly",
+    fuzz::require(core::LeadingValue(spelled) == bound, "a bound reads back exactly",
                   prompt + u" for "_qs + fuzz::exact(bound));
 }
 } // namespace
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!std::isfinite(lower) || !std::isfinite(upper))
         return 0;
 
-    const QString prompt = loan::RangePrompt(lower, upper, name);
+    const QString prompt = core::RangePrompt(lower, upper, name);
     const QString opening = u"The "_qs + name + u" must be between "_qs;
     fuzz::require(prompt.startsWith(opening), "the prompt opens with the field name", prompt);
     // A bound holds no blank after its sign position, so the first " and " after the opening

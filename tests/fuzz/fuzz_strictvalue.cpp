@@ -1,9 +1,9 @@
 // StrictValue, under four regional settings: any text either raises TypeMismatchError or gives a
 // finite number, and whatever the settings themselves write for a finite double (in each of
 // their formats, with their grouping and signs) reads back as exactly that double.
+#include "errors.h"
 #include "fuzzinput.h"
-#include "runtime/errors.h"
-#include "runtime/numbers.h"
+#include "numbers.h"
 
 #include <QLocale>
 
@@ -39,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     for (int l = 0; l < 4; ++l) {
         const QLocale &settings = locale(l);
-        const auto value = fuzz::unlessRaised<runtime::TypeMismatchError>(
+        const auto value = fuzz::unlessRaised<core::TypeMismatchError>(
             "StrictValue raises nothing but TypeMismatchError", context(settings, text),
-            [&] { return runtime::StrictValue(text, settings); });
+            [&] { return core::StrictValue(text, settings); });
         fuzz::require(!value || std::isfinite(*value), "StrictValue gives only finite numbers",
                       context(settings, text));
 
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const QString written = settings.toString(number, format, precision);
             const double read = *fuzz::unlessRaised<fuzz::Nothing>(
                 "StrictValue reads what the settings write", context(settings, written),
-                [&] { return runtime::StrictValue(written, settings); });
+                [&] { return core::StrictValue(written, settings); });
             fuzz::require(read == number, "StrictValue reads back exactly",
                           context(settings, written) + u" -> "_qs + fuzz::exact(read) +
                               u", written from "_qs + fuzz::exact(number));

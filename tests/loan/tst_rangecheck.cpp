@@ -1,5 +1,5 @@
-#include "loan/rangecheck.h"
 #include "messageboxwatcher.h"
+#include "rangecheck.h"
 #include "windowtest.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "messageboxwatcher.h"
-#include "runtime/resultbox.h"
+#include "resultbox.h"
 #include "windowtest.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "accessibility.h"
+#include "accessibleevents.h"
 #include "messageboxwatcher.h"
-#include "runtime/accessibility.h"
-#include "runtime/resultbox.h"
+#include "resultbox.h"
 #include "windowtest.h"
 
 #include <QLabel>

@@ -3,8 +3,28 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTextDocument>
 #include <QTimer>
+
+namespace
+{
+QString shownText(const QMessageBox &box)
+{
+    const auto *label = box.findChild<QLabel *>(u"qt_msgbox_label"_qs);
+    if (!label)
+        return {};
+    const bool rendersMarkup =
+        label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (!rendersMarkup)
+        return label->text();
+    QTextDocument document;
+    document.setHtml(label->text());
+    return document.toPlainText();
+}
+} // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(Reactivation reactivation) : m_reactivation(reactivation)
 {
@@ -26,8 +46,9 @@ bool MessageBoxWatcher::eventFilter(QObject *watched, QEvent *event)
             if (accessible->child(i)->role() == QAccessible::StaticText)
                 readTexts.append(accessible->child(i)->text(QAccessible::Name));
         }
-        m_messages.append({box->windowTitle(), box->text(), box->icon() != QMessageBox::NoIcon,
-                           int(box->buttons().size()), accessible->role(), readTexts});
+        m_messages.append({box->windowTitle(), box->text(), shownText(*box),
+                           box->icon() != QMessageBox::NoIcon, int(box->buttons().size()),
+                           accessible->role(), readTexts});
         // Dismissed from the box's own nested event loop once it has the activation, as a
         // user could only click it then (and then the window's own focus has moved out).
         auto *poll = new QTimer(box);

@@ -15,6 +15,8 @@ public:
     struct Message {
         QString title;
         QString text;
+        // What the box's label shows of it: the text itself, unless the label renders markup.
+        QString shownText;
         bool hasIcon;
         int buttonCount;
         // What a screen reader finds in the box: its role and its static texts.

@@ -1,5 +1,5 @@
 #include "windowtest.h"
-#include "accessibility.h"
+#include "accessibleevents.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,10 +1,17 @@
 // Small steps the window tests share.
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 
 class QWidget;
+
+// The regional settings the window tests hand the window, whatever the shell's are.
+inline QLocale unitedStates()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 // A test case whose every test function starts with no accessible event recorded and must end
 // with no window of the application left open.

@@ -1,7 +1,7 @@
 #include "accessibility.h"
+#include "accessibleevents.h"
+#include "form1.h"
 #include "messageboxwatcher.h"
-#include "runtime/accessibility.h"
-#include "window/form1.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ void tst_Accessibility::controls()
     QFETCH(QString, name);
     QFETCH(QString, caption);
 
-    Form1 form;
+    Form1 form(unitedStates());
     QWidget *widget = form.findChild<QWidget *>(control);
     QVERIFY(widget);
     QAccessibleInterface *accessible = accessibleOf(widget);
@@ -80,7 +80,7 @@ void tst_Accessibility::controls()
 
 void tst_Accessibility::windowAndRule()
 {
-    Form1 form;
+    Form1 form(unitedStates());
     QAccessibleInterface *window = accessibleOf(&form);
     // Readers announce a window by its frame and title.
     QCOMPARE(window->role(), QAccessible::Window);
@@ -94,7 +94,7 @@ void tst_Accessibility::windowAndRule()
 
 void tst_Accessibility::calculationIsAnnounced()
 {
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     seenEvents().clear();
     form.Text3->setText(u"240"_qs);
@@ -108,7 +108,7 @@ void tst_Accessibility::calculationIsAnnounced()
 void tst_Accessibility::rangeMessageIsAnAlert()
 {
     MessageBoxWatcher watcher;
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     form.Text3->setFocus(Qt::OtherFocusReason);
     form.Text3->setText(u"400"_qs);
@@ -124,7 +124,7 @@ void tst_Accessibility::rangeMessageIsAnAlert()
 
 void tst_Accessibility::everyControlReachableByKeyboard()
 {
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     // Tab reaches every control a reader announces, and each says so when it gets there.
     const QList<QWidget *> expected{form.Text2, form.Text3, form.Picture1, form.Command1,

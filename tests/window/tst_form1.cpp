@@ -1,5 +1,5 @@
+#include "form1.h"
 #include "messageboxwatcher.h"
-#include "window/form1.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -56,7 +56,7 @@ void tst_Form1::controls()
     QFETCH(QString, widest);
     if (widest.isEmpty())
         widest = text;
-    Form1 form;
+    Form1 form(unitedStates());
     QWidget *widget = form.findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(),
@@ -78,7 +78,7 @@ void tst_Form1::controls()
 
 void tst_Form1::atStart()
 {
-    Form1 form;
+    Form1 form(unitedStates());
     QCOMPARE(form.windowTitle(), u"Ombrel - Mortgage Calculator"_qs);
     // 4395 x 2595 twips at 15 twips a pixel, and not resizable.
     QCOMPARE(form.size(), QSize(293, 173));
@@ -106,7 +106,7 @@ void tst_Form1::tabOrder()
     QFETCH(bool, backwards);
     QFETCH(QStringList, order);
     MessageBoxWatcher watcher;
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     for (const QString &expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
@@ -131,7 +131,7 @@ void tst_Form1::onlyAClickCalculates()
 {
     QFETCH(int, key);
     QFETCH(QString, shown);
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     form.Text1->setText(u"1000"_qs);
     if (key != 0) {
@@ -148,7 +148,7 @@ void tst_Form1::onlyAClickCalculates()
 void tst_Form1::anErrorLeavesTheWindowRunning()
 {
     MessageBoxWatcher watcher;
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     form.Text2->setText(u"abc"_qs);
     form.Command1->click();
@@ -164,7 +164,7 @@ void tst_Form1::anErrorLeavesTheWindowRunning()
 
 void tst_Form1::closingEndsTheProgram()
 {
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     QTimer::singleShot(0, &form, &QWidget::close);
     // Should closing not end the event loop, this ends it with a failure code instead of hanging.

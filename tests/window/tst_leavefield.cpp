@@ -1,5 +1,5 @@
+#include "form1.h"
 #include "messageboxwatcher.h"
-#include "window/form1.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -64,7 +64,7 @@ void tst_LeaveField::leaving()
     QFETCH(QString, focusAfter);
 
     MessageBoxWatcher watcher;
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     auto *leaving = form.findChild<runtime::EntryBox *>(u"Text%1"_qs.arg(boxNumber));
     QVERIFY(leaving);
@@ -112,7 +112,7 @@ void tst_LeaveField::twoBadBoxesNeverAlternate()
 {
     QFETCH(MessageBoxWatcher::Reactivation, reactivation);
     MessageBoxWatcher watcher(reactivation);
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     form.Text1->setText(u"999"_qs);
     form.Text2->setText(u"10"_qs);
@@ -154,7 +154,7 @@ void tst_LeaveField::notLeaving()
 {
     QFETCH(bool, closing);
     MessageBoxWatcher watcher;
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     form.Text3->setFocus(Qt::OtherFocusReason);
     form.Text3->setText(u"400"_qs);

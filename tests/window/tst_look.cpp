@@ -1,5 +1,5 @@
+#include "form1.h"
 #include "messageboxwatcher.h"
-#include "window/form1.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -68,7 +68,7 @@ void tst_Look::followsThePalette_data()
 void tst_Look::followsThePalette()
 {
     QFETCH(QPalette, palette);
-    Form1 form;
+    Form1 form(unitedStates());
     form.setPalette(palette);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -91,7 +91,7 @@ void tst_Look::followsThePalette()
 
 void tst_Look::focusedResultBoxIsMarked()
 {
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     const QImage unfocused = form.Picture1->grab().toImage();
     form.Picture1->setFocus(Qt::TabFocusReason);
@@ -107,7 +107,7 @@ void tst_Look::crispAtEveryScale()
 {
     // Whatever the scale the test runs at, the rule is one logical pixel of solid colour,
     // not smeared over two rows, and the window keeps its logical size.
-    Form1 form;
+    Form1 form(unitedStates());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QImage image = form.grab().toImage().convertToFormat(QImage::Format_RGB32);

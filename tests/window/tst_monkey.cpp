@@ -4,12 +4,12 @@
 // shown at most one message, hold in its result box either what it held before or exactly the
 // payment for the entries it shows, and have the focus where the user sent it (back in the box
 // that was being left, when a range message came).
-#include "loan/payment.h"
+#include "currency.h"
+#include "errors.h"
+#include "form1.h"
 #include "messageboxwatcher.h"
-#include "runtime/currency.h"
-#include "runtime/errors.h"
-#include "runtime/numbers.h"
-#include "window/form1.h"
+#include "monthlypayment.h"
+#include "numbers.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -246,9 +246,10 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
 QStringList paymentShownFor(const Form1 &form)
 {
     try {
-        return {runtime::CurrencyText(
-            loan::PaymentFor(form.Text1->text(), form.Text2->text(), form.Text3->text()))};
-    } catch (const runtime::RuntimeError &) {
+        return {core::CurrencyText(core::PaymentFor(form.Text1->text(), form.Text2->text(),
+                                                    form.Text3->text(), unitedStates()),
+                                   unitedStates())};
+    } catch (const core::RuntimeError &) {
         return {};
     }
 }
@@ -291,7 +292,7 @@ void tst_Monkey::randomUserActions()
     testlibHandler = qInstallMessageHandler(withoutToolkitNoise);
     const auto restoreHandler = qScopeGuard([] { qInstallMessageHandler(testlibHandler); });
     MessageBoxWatcher watcher(reactivation);
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     Monkey monkey(form, seed);
     QStringList recent;
@@ -305,7 +306,7 @@ void tst_Monkey::randomUserActions()
         const QString leaving = focusName();
         const Field *leftField = fieldOf(leaving);
         const double leftValue =
-            leftField ? runtime::LeadingValue(form.findChild<QLineEdit *>(leaving)->text()) : 0;
+            leftField ? core::LeadingValue(form.findChild<QLineEdit *>(leaving)->text()) : 0;
         const bool leftInBounds =
             !leftField || (leftValue >= leftField->lower && leftValue <= leftField->upper);
         const auto entries = [&] {

@@ -1,6 +1,6 @@
 #include "errors.h"
 
-namespace runtime
+namespace core
 {
 
 namespace
@@ -29,4 +29,4 @@ ArithmeticFault::ArithmeticFault()
 {
 }
 
-} // namespace runtime
+} // namespace core

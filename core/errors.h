@@ -6,7 +6,7 @@
 
 #include <exception>
 
-namespace runtime
+namespace core
 {
 
 class RuntimeError : public std::exception
@@ -40,4 +40,4 @@ public:
     ArithmeticFault();
 };
 
-} // namespace runtime
+} // namespace core

@@ -3,12 +3,13 @@
 #include "errors.h"
 
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
 #include <string>
+#include <string_view>
+#include <system_error>
 
-namespace runtime
+namespace core
 {
 
 namespace
@@ -100,13 +101,49 @@ NumberPrefix readNumberPrefix(Cursor &cursor)
     return number;
 }
 
-// The process locale may use a decimal comma (the toolkit adopts the user's locale at start),
-// so the ASCII spelling is read under the C locale explicitly. Out-of-range spellings give
-// infinity or zero, as the C library rounds them.
-double readAsciiNumber(const std::string &spelling)
+// Whether a well-formed ASCII spelling stands for a magnitude of one or more: the decimal
+// order of its first significant digit plus its exponent (saturated: an exponent of a billion
+// already settles it).
+bool spellsOneOrMore(std::string_view spelling)
 {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return strtod_l(spelling.c_str(), nullptr, cLocale);
+    long long order = 0;
+    bool significant = false;
+    bool afterPoint = false;
+    std::size_t i = 0;
+    for (; i < spelling.size() && spelling[i] != 'e'; ++i) {
+        const char c = spelling[i];
+        if (c == '.') {
+            afterPoint = true;
+        } else if (c != '0' || significant) {
+            significant = true;
+            order += afterPoint ? 0 : 1;
+        } else if (afterPoint) {
+            --order;
+        }
+    }
+    long long exponent = 0;
+    const bool negativeExponent = i + 1 < spelling.size() && spelling[i + 1] == '-';
+    for (; i < spelling.size(); ++i) {
+        if (spelling[i] >= '0' && spelling[i] <= '9' && exponent < 1'000'000'000)
+            exponent = exponent * 10 + (spelling[i] - '0');
+    }
+    return significant && order + (negativeExponent ? -exponent : exponent) > 0;
+}
+
+// The spelling is ASCII and period-decimal whatever the process locale (the toolkit adopts the
+// user's, which may use a decimal comma), so it is read locale-free. A spelling beyond the
+// double range reads as an infinity, one below it as zero, as the C library rounds them.
+double readAsciiNumber(std::string_view spelling)
+{
+    const bool negative = spelling.starts_with('-');
+    if (negative || spelling.starts_with('+'))
+        spelling.remove_prefix(1);
+    double magnitude = 0;
+    const auto result =
+        std::from_chars(spelling.data(), spelling.data() + spelling.size(), magnitude);
+    if (result.ec == std::errc::result_out_of_range)
+        magnitude = spellsOneOrMore(spelling) ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -magnitude : magnitude;
 }
 
 // A grouped number never starts with a group of zeros, yet the toolkit reads "0.125" in German
@@ -182,15 +219,10 @@ QString BoundText(double number)
     return signPosition + QString::fromLatin1(digits, result.ptr - digits);
 }
 
-} // namespace runtime
-
-namespace runtime
-{
-
 void CheckArithmetic(double stepResult)
 {
     if (!std::isfinite(stepResult))
         throw ArithmeticFault();
 }
 
-} // namespace runtime
+} // namespace core

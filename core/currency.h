@@ -5,9 +5,10 @@
 #include <QLocale>
 #include <QString>
 
-namespace runtime
+namespace core
 {
 
-QString CurrencyText(double amount, const QLocale &locale = QLocale::system());
+// The regional settings are the caller's: the program reads them once, at start-up.
+QString CurrencyText(double amount, const QLocale &locale);
 
-} // namespace runtime
+} // namespace core

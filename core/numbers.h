@@ -11,22 +11,17 @@
 #include <QString>
 #include <QStringView>
 
-namespace runtime
+namespace core
 {
 
 double LeadingValue(QStringView text);
 
-// The locale is a parameter so that tests and fuzzers can read under any regional settings.
-double StrictValue(QStringView text, const QLocale &locale = QLocale::system());
+// The regional settings are the caller's: the program reads them once, at start-up.
+double StrictValue(QStringView text, const QLocale &locale);
 
 double PowerOf(double base, double exponent);
 
 QString BoundText(double number);
-
-} // namespace runtime
-
-namespace runtime
-{
 
 // The floating-point check after a calculation step: raises ArithmeticFault when the step gave
 // a non-finite result. Its operands are always finite (strict conversions and PowerOf return
@@ -36,4 +31,4 @@ namespace runtime
 // optimiser.
 void CheckArithmetic(double stepResult);
 
-} // namespace runtime
+} // namespace core

@@ -1,12 +1,13 @@
-#include "runtime/errors.h"
-#include "runtime/numbers.h"
+#include "errors.h"
+#include "exactcompare.h"
+#include "numbers.h"
 
 #include <QTest>
 
 #include <cmath>
 #include <limits>
 
-using namespace runtime;
+using namespace core;
 
 class tst_Numbers : public QObject
 {
@@ -49,6 +50,16 @@ void tst_Numbers::leadingValue_data()
     QTest::newRow("arabic-indic digits") << u"\u0661\u0662"_qs << 0.0;
     QTest::newRow("nan spelled") << u"nan"_qs << 0.0;
     QTest::newRow("underflow") << u"1e-400"_qs << 0.0;
+    QTest::newRow("negative underflow") << u"-1e-400"_qs << -0.0;
+    QTest::newRow("smallest denormal")
+        << u"4.9e-324"_qs << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("rounds to zero") << u"2.4703282292062327e-324"_qs << 0.0;
+    QTest::newRow("largest") << u"1.7976931348623157e308"_qs << std::numeric_limits<double>::max();
+    QTest::newRow("just beyond largest") << u"1.7976931348623159e308"_qs << infinity;
+    QTest::newRow("negative overflow") << u"-1e400"_qs << -infinity;
+    QTest::newRow("plus sign") << u"+5"_qs << 5.0;
+    QTest::newRow("zeros before exponent") << u"0.000e999999"_qs << 0.0;
+    QTest::newRow("zeros before overflow") << u"000.0001e400"_qs << infinity;
     QTest::newRow("huge exponent") << u"1e99999999999999999999"_qs << infinity;
     QTest::newRow("many digits") << u"3.14159265358979323846264338327950288"_qs << M_PI;
     QTest::newRow("longest digits") << QString(32767, u'9') << infinity;
@@ -60,9 +71,7 @@ void tst_Numbers::leadingValue()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    const double value = LeadingValue(text);
-    QCOMPARE(value, expected);
-    QCOMPARE(std::signbit(value), std::signbit(expected));
+    COMPARE_EXACT(LeadingValue(text), expected);
 }
 
 void tst_Numbers::strictValue_data()
@@ -109,7 +118,7 @@ void tst_Numbers::strictValue()
     if (std::isnan(expected))
         QVERIFY_THROWS_EXCEPTION(TypeMismatchError, StrictValue(text, QLocale(locale)));
     else
-        QCOMPARE(StrictValue(text, QLocale(locale)), expected);
+        COMPARE_EXACT(StrictValue(text, QLocale(locale)), expected);
 }
 
 void tst_Numbers::powerOf_data()
@@ -136,7 +145,7 @@ void tst_Numbers::powerOf()
     if (std::isnan(expected))
         QVERIFY_THROWS_EXCEPTION(ArithmeticFault, PowerOf(base, exponent));
     else
-        QCOMPARE(PowerOf(base, exponent), expected);
+        COMPARE_EXACT(PowerOf(base, exponent), expected);
 }
 
 void tst_Numbers::boundText_data()
@@ -168,7 +177,8 @@ void tst_Numbers::boundText()
     const QString text = BoundText(number);
     if (!expected.isEmpty())
         QCOMPARE(text, expected);
-    QCOMPARE(LeadingValue(text), number);
+    // A negative zero has the sign position of zero, so it reads back as zero.
+    COMPARE_EXACT(LeadingValue(text), number == 0 ? 0.0 : number);
 }
 
 QTEST_GUILESS_MAIN(tst_Numbers)

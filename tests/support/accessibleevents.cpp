@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "accessibleevents.h"
 
 #include <QTest>
 #include <private/qguiapplication_p.h>

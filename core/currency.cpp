@@ -1,6 +1,6 @@
 #include "currency.h"
 
-namespace runtime
+namespace core
 {
 
 QString CurrencyText(double amount, const QLocale &locale)
@@ -11,7 +11,7 @@ QString CurrencyText(double amount, const QLocale &locale)
         if (locale.toCurrencyString(-amount) == zero)
             return zero;
     }
-    return locale.toCurrencyString(amount == 0.0 ? 0.0 : amount);
+    return locale.toCurrencyString(amount);
 }
 
-} // namespace runtime
+} // namespace core

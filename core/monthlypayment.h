@@ -1,0 +1,17 @@
+// The level monthly payment of an amortised loan, from the three entry texts: converted
+// strictly under the given regional settings (rate, amount, months, in that order), then
+// computed in a fixed order of steps whose grouping decides the payment's last bits. A text
+// that is not a number raises TypeMismatchError, a calculation with no finite answer raises
+// ArithmeticFault; otherwise the payment is finite.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace core
+{
+
+double PaymentFor(const QString &amountText, const QString &rateText, const QString &monthsText,
+                  const QLocale &regional);
+
+} // namespace core
