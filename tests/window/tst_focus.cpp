@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messageboxwatcher.h"
-#include "window/form1.h"
+#include "form1.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -57,7 +57,7 @@ void tst_Focus::givenFocusSelectsTheEntry()
     QFETCH(QString, rejected);
     QFETCH(QString, typed);
     MessageBoxWatcher watcher;
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     runtime::EntryBox *given = box(form, boxNumber);
     QVERIFY(given);
@@ -96,7 +96,7 @@ void tst_Focus::aDropGivesTheFocus()
     QFETCH(QString, prompt);
     QFETCH(QString, focusAfterTab);
     MessageBoxWatcher watcher;
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     runtime::EntryBox *target = box(form, boxNumber);
     QVERIFY(target);
@@ -154,7 +154,7 @@ void tst_Focus::keysWhereTheFocusIs()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, calculates);
     MessageBoxWatcher watcher;
-    Form1 form;
+    Form1 form(unitedStates());
     QVERIFY(showActive(form));
     form.Text1->setText(u"1000"_qs);
     QWidget *target = form.findChild<QWidget *>(focused);
