@@ -16,8 +16,12 @@ QString shortened(const QString &text)
 TypeMismatchError::TypeMismatchError(const QString &text)
     : RuntimeError(text.trimmed().isEmpty()
                        ? QStringLiteral("An entry is empty. Please type a number in every box.")
-                       : QStringLiteral("\u201C%1\u201D is not a number. Please type a number "
-                                        "in every box.")
+                       // Isolated, the entry keeps its own direction inside the quotation
+                       // marks and cannot turn the sentence around it (a right-to-left entry
+                       // would otherwise set the direction of the whole message); the mark before
+                       // it sets the sentence's own direction where isolates are not honoured.
+                       : QStringLiteral("\u200E\u201C\u2068%1\u2069\u201D is not a number. Please "
+                                        "type a number in every box.")
                              .arg(shortened(text.trimmed()))),
       m_text(text)
 {

@@ -1,5 +1,6 @@
 #include "entrybox.h"
 
+#include <QDropEvent>
 #include <QFocusEvent>
 
 namespace runtime
@@ -16,6 +17,15 @@ void EntryBox::focusOutEvent(QFocusEvent *event)
         Q_EMIT leftByUser();
 }
 
+void EntryBox::dropEvent(QDropEvent *event)
+{
+    QLineEdit::dropEvent(event);
+    // A drop changes the entry as typing does, but from outside the box (another window, another
+    // box): without the focus here, no leaving would ever check what was dropped.
+    if (event->isAccepted() && !hasFocus())
+        setFocus(Qt::OtherFocusReason);
+}
+
 QString ReadText(const EntryBox &box)
 {
     return box.text();
@@ -24,6 +34,7 @@ QString ReadText(const EntryBox &box)
 void GiveFocus(EntryBox &box)
 {
     box.setFocus(Qt::OtherFocusReason);
+    box.selectAll();
 }
 
 } // namespace runtime

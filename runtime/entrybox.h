@@ -1,6 +1,7 @@
 // An entry box: one line of text the user types. It tells its owner when the user moves the
 // focus out of it, and only then: losing the focus because the window lost activation (to a
-// message box or another program) or to a popup is not the user leaving the box.
+// message box or another program) or to a popup is not the user leaving the box. Text dropped
+// into it gives it the focus, so that leaving it afterwards is leaving it as after typing.
 #pragma once
 
 #include <QLineEdit>
@@ -19,12 +20,14 @@ Q_SIGNALS:
 
 protected:
     void focusOutEvent(QFocusEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 };
 
 // The box's current text, copied out.
 QString ReadText(const EntryBox &box);
 
-// Moves the input focus to the box, as the program's own doing.
+// Moves the input focus to the box, as the program's own doing, with its entry selected whole as
+// Tab leaves it: what the user types next replaces the entry. The text itself is not touched.
 void GiveFocus(EntryBox &box);
 
 } // namespace runtime

@@ -1,5 +1,8 @@
 #include "resultbox.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -15,6 +18,15 @@ ResultBox::ResultBox(QWidget *parent) : QFrame(parent)
     setAutoFillBackground(true);
     // A tab stop like the entry boxes, so keyboard users (and screen readers) can reach it.
     setFocusPolicy(Qt::StrongFocus);
+
+    // A payment is a number people paste elsewhere (a spreadsheet, a message).
+    auto *copy = new QAction(QStringLiteral("&Copy"), this);
+    copy->setShortcuts(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(text()); });
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 QString ResultBox::text() const

@@ -1,7 +1,9 @@
 // The result box: a field the program prints lines of text into. It keeps what was printed
 // (the lines, and with them the print position, which is the next line) and paints it on
 // every repaint, so text printed while the window is hidden shows once the window is shown.
-// Assistive technology reads the same lines (see resultboxaccessible.h).
+// Assistive technology reads the same lines (see resultboxaccessible.h). The standard copy
+// shortcut in the focused box, and Copy in its context menu, put those lines on the clipboard;
+// nothing can be typed into it.
 #pragma once
 
 #include <QFrame>

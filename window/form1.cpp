@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -81,7 +82,7 @@ Form1::Form1(const QLocale &regional, QWidget *parent)
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Picture1);
     setTabOrder(Picture1, Command1);
-    Text1->setFocus(Qt::OtherFocusReason);
+    runtime::GiveFocus(*Text1);
 
     runtime::RunHandler([this] { Form_Load(); });
 }
@@ -97,6 +98,15 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     if (watched == Command1 && press && event->spontaneous() &&
         (Command1->focusPolicy() & Qt::ClickFocus) && focusWidget() != Command1)
         return true;
+    // Enter on the focused button presses it, as Space does; the button is never the window's
+    // default one, so Enter in an entry box still presses nothing.
+    if (watched == Command1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command1->click();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

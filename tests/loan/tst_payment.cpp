@@ -60,7 +60,7 @@ void tst_Payment::resultBox_data()
     shows("out of range still used", u"999"_qs, u"0.06"_qs, u"12"_qs, u"$85.98"_qs);
     shows("tiny debt is no debt", u"-0.001"_qs, u"0.05"_qs, u"360"_qs, u"$0.00"_qs);
 
-    const QString notANumber = u"\u201C"_qs;
+    const QString notANumber = u"\u200E\u201C"_qs;
     const QString noPayment = u"No payment can be computed for these entries"_qs;
     fails("months zero", u"1000"_qs, u"0.05"_qs, u"0"_qs, noPayment);
     fails("rate zero", u"1000"_qs, u"0"_qs, u"36"_qs, noPayment);
@@ -73,14 +73,22 @@ void tst_Payment::resultBox_data()
     fails("unit in months", u"120000"_qs, u"0.10"_qs, u"36 months"_qs, notANumber);
     // Rate, amount, months: the rate's error comes first, and the interest is checked
     // before the months are read.
-    fails("rate read first", u"abc"_qs, u"xyz"_qs, u"36"_qs, u"\u201Cxyz\u201D"_qs);
+    fails("rate read first", u"abc"_qs, u"xyz"_qs, u"36"_qs,
+          u"\u200E\u201C\u2068xyz\u2069\u201D"_qs);
     fails("interest checked before months", u"1e308"_qs, u"1e308"_qs, u"abc"_qs, noPayment);
     // A pasted page is quoted by its first forty characters only.
     fails("long entry shortened", QString(100, u'x'), u"0.10"_qs, u"36"_qs,
-          u"\u201C"_qs + QString(40, u'x') + u"\u2026\u201D is not a number"_qs);
+          u"\u200E\u201C\u2068"_qs + QString(40, u'x') + u"\u2026\u2069\u201D is not a number"_qs);
+    // A right-to-left entry is isolated: the sentence still starts with its quotation mark.
+    fails("Hebrew entry", u"120000"_qs, u"0.10"_qs, u"36 \u05D7\u05D5\u05D3\u05E9\u05D9\u05DD"_qs,
+          u"\u200E\u201C\u2068"
+          "36 \u05D7\u05D5\u05D3\u05E9\u05D9\u05DD\u2069\u201D is not a number"_qs);
+    fails(
+        "Arabic entry", u"120000"_qs, u"0.10"_qs, u"\u0663\u0666 \u0634\u0647\u0631\u0627"_qs,
+        u"\u200E\u201C\u2068\u0663\u0666 \u0634\u0647\u0631\u0627\u2069\u201D is not a number"_qs);
     // What the user typed is shown as typed, never as markup.
     fails("markup shown as typed", u"<b>x</b>"_qs, u"0.10"_qs, u"36"_qs,
-          u"\u201C<b>x</b>\u201D is not a number"_qs);
+          u"\u200E\u201C\u2068<b>x</b>\u2069\u201D is not a number"_qs);
 }
 
 void tst_Payment::resultBox()
@@ -104,6 +112,8 @@ void tst_Payment::resultBox()
     // A failure leaves the result box alone.
     QCOMPARE(watcher.count(), 1);
     QVERIFY2(watcher.lastText().startsWith(messageStart), qPrintable(watcher.lastText()));
+    // The program's sentences run left to right whatever the entry quoted in them.
+    QVERIFY(!watcher.lastText().isRightToLeft());
     QCOMPARE(watcher.messages().last().shownText, watcher.lastText());
     QCOMPARE(boxes.result.lines(), QStringList{u"$1.00"_qs});
     // The program goes on: a good entry computes afterwards.

@@ -2,7 +2,13 @@
 #include "resultbox.h"
 #include "windowtest.h"
 
+#include <QApplication>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 using namespace runtime;
 
@@ -12,6 +18,8 @@ class tst_ResultBox : public WindowTestCase
 private Q_SLOTS:
     void printedWhileHiddenShowsAndRepaints();
     void clearErasesAndResetsThePrintPosition();
+    void copiesWhatIsPrinted_data();
+    void copiesWhatIsPrinted();
 };
 
 namespace
@@ -58,6 +66,56 @@ void tst_ResultBox::clearErasesAndResetsThePrintPosition()
     // Printing after a clear starts again at the top.
     PrintInBox(box, u"first"_qs);
     QCOMPARE(box.grab().toImage(), firstLineOnly);
+}
+
+void tst_ResultBox::copiesWhatIsPrinted_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    // Every copy shortcut of the platform, and the context menu (no keys).
+    for (const QKeySequence &keys : QKeySequence::keyBindings(QKeySequence::Copy))
+        QTest::newRow(qPrintable(keys.toString())) << keys;
+    QTest::newRow("context menu") << QKeySequence();
+}
+
+void tst_ResultBox::copiesWhatIsPrinted()
+{
+    QFETCH(QKeySequence, keys);
+    ResultBox box;
+    box.resize(105, 17);
+    PrintInBox(box, u"$3,872.06"_qs);
+    QVERIFY(showActive(box));
+    box.setFocus(Qt::TabFocusReason);
+    QGuiApplication::clipboard()->setText(u"before"_qs);
+
+    QStringList menuItems;
+    if (keys.isEmpty()) {
+        // The menu is chosen from with the keyboard once it shows, as a user would; should it
+        // not close by then, it is closed, so the test never waits on it.
+        QTimer pick;
+        connect(&pick, &QTimer::timeout, &box, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            pick.stop();
+            for (const QAction *action : menu->actions())
+                menuItems.append(action->text());
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+            if (menu->isVisible())
+                menu->close();
+        });
+        pick.start(0);
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, box.rect().center(),
+                                  box.mapToGlobal(box.rect().center()));
+        QApplication::sendEvent(&box, &request);
+        QCOMPARE(menuItems, QStringList{u"&Copy"_qs});
+    } else {
+        QTest::keySequence(&box, keys);
+    }
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"$3,872.06"_qs);
+    // Copying leaves the box as it was.
+    QCOMPARE(box.lines(), QStringList{u"$3,872.06"_qs});
+    box.close();
 }
 
 QTEST_MAIN(tst_ResultBox)

@@ -223,6 +223,8 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
         const Qt::Key key =
             action.alternative == action.key || below(2) ? action.key : action.alternative;
         QTest::keyClick(before, key, action.modifiers);
+        // Enter on the focused button presses it, as Space does.
+        *mayCalculate = action.key == Qt::Key_Return && before == m_form.Command1;
         if (action.tabSteps != 0)
             *focusTarget =
                 tabOrder[(position + tabOrder.size() + action.tabSteps) % tabOrder.size()];
