@@ -26,11 +26,14 @@ private:
 class TypeMismatchError : public RuntimeError
 {
 public:
-    explicit TypeMismatchError(const QString &text);
+    // The field name, where the caller knows it, tells the user which entry to mend.
+    explicit TypeMismatchError(const QString &text, const QString &fieldName = {});
     const QString &text() const noexcept { return m_text; }
+    const QString &fieldName() const noexcept { return m_fieldName; }
 
 private:
     QString m_text;
+    QString m_fieldName;
 };
 
 // Overflow, division by zero or an invalid operation in a calculation step.

@@ -1,21 +1,30 @@
 #include "monthlypayment.h"
 
+#include "errors.h"
 #include "numbers.h"
 
 namespace core
 {
 
 double PaymentFor(const QString &amountText, const QString &rateText, const QString &monthsText,
-                  const QLocale &regional)
+                  const QLocale &regional, const PaymentFieldNames &fieldNames)
 {
     constexpr double monthsPerYear = 12;
+    const auto read = [&regional](const QString &text, const QString &fieldName) {
+        try {
+            return StrictValue(text, regional);
+        } catch (const TypeMismatchError &) {
+            // The conversion knows the text, only the caller which entry it came from.
+            throw TypeMismatchError(text, fieldName);
+        }
+    };
 
     // The order and grouping of these steps fix the last bits of the payment: keep them.
-    const double rate = StrictValue(rateText, regional);
-    const double amount = StrictValue(amountText, regional);
+    const double rate = read(rateText, fieldNames.rate);
+    const double amount = read(amountText, fieldNames.amount);
     const double interest = (amount * rate) / monthsPerYear;
     CheckArithmetic(interest);
-    const double months = StrictValue(monthsText, regional);
+    const double months = read(monthsText, fieldNames.months);
     const double exponent = -months;
     CheckArithmetic(exponent);
     const double base = rate / monthsPerYear + 1;

@@ -2,7 +2,8 @@
 // strictly under the given regional settings (rate, amount, months, in that order), then
 // computed in a fixed order of steps whose grouping decides the payment's last bits. A text
 // that is not a number raises TypeMismatchError, a calculation with no finite answer raises
-// ArithmeticFault; otherwise the payment is finite.
+// ArithmeticFault; otherwise the payment is finite. Given the entries' field names, a
+// TypeMismatchError names the field whose entry it is about.
 #pragma once
 
 #include <QLocale>
@@ -11,7 +12,13 @@
 namespace core
 {
 
+struct PaymentFieldNames {
+    QString amount;
+    QString rate;
+    QString months;
+};
+
 double PaymentFor(const QString &amountText, const QString &rateText, const QString &monthsText,
-                  const QLocale &regional);
+                  const QLocale &regional, const PaymentFieldNames &fieldNames = {});
 
 } // namespace core

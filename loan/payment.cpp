@@ -9,13 +9,14 @@ namespace loan
 using namespace runtime;
 
 void CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox, const EntryBox &monthsBox,
-                      ResultBox &resultBox, const QLocale &regional)
+                      ResultBox &resultBox, const QLocale &regional,
+                      const core::PaymentFieldNames &fieldNames)
 {
     // Every text is copied out before any is converted.
     const QString rateText = ReadText(rateBox);
     const QString monthsText = ReadText(monthsBox);
     const QString amountText = ReadText(amountBox);
-    const double payment = core::PaymentFor(amountText, rateText, monthsText, regional);
+    const double payment = core::PaymentFor(amountText, rateText, monthsText, regional, fieldNames);
 
     ClearBox(resultBox);
     PrintInBox(resultBox, core::CurrencyText(payment, regional));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "entrybox.h"
+#include "monthlypayment.h"
 #include "resultbox.h"
 
 #include <QLocale>
@@ -14,6 +15,6 @@ namespace loan
 
 void CalculatePayment(const runtime::EntryBox &amountBox, const runtime::EntryBox &rateBox,
                       const runtime::EntryBox &monthsBox, runtime::ResultBox &resultBox,
-                      const QLocale &regional);
+                      const QLocale &regional, const core::PaymentFieldNames &fieldNames);
 
 } // namespace loan

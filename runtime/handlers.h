@@ -10,15 +10,25 @@
 #include <QObject>
 
 #include <exception>
+#include <functional>
 #include <utility>
 
 namespace runtime
 {
 
-template <typename Handler> void RunHandler(Handler &&handler) noexcept
+// What follows the report of an entry that is not a number, once the user has dismissed it:
+// given the entry's field name, the window puts the focus where the user can mend it.
+using EntryErrorFollowUp = std::function<void(const QString &fieldName)>;
+
+template <typename Handler>
+void RunHandler(Handler &&handler, const EntryErrorFollowUp &followUp = {}) noexcept
 {
     try {
         std::forward<Handler>(handler)();
+    } catch (const core::TypeMismatchError &error) {
+        ReportRuntimeError(error);
+        if (followUp && !error.fieldName().isEmpty())
+            followUp(error.fieldName());
     } catch (const core::RuntimeError &error) {
         ReportRuntimeError(error);
     } catch (const std::exception &error) {
@@ -33,10 +43,12 @@ template <typename Handler> void RunHandler(Handler &&handler) noexcept
 // Connects a signal to a handler member through the boundary above.
 template <typename Sender, typename Signal, typename Receiver>
 QMetaObject::Connection ConnectHandler(const Sender *sender, Signal signal, Receiver *receiver,
-                                       void (Receiver::*handler)())
+                                       void (Receiver::*handler)(),
+                                       EntryErrorFollowUp followUp = {})
 {
-    return QObject::connect(sender, signal, receiver,
-                            [receiver, handler] { RunHandler([&] { (receiver->*handler)(); }); });
+    return QObject::connect(sender, signal, receiver, [receiver, handler, followUp] {
+        RunHandler([&] { (receiver->*handler)(); }, followUp);
+    });
 }
 
 } // namespace runtime

@@ -59,7 +59,9 @@ Form1::Form1(const QLocale &regional, QWidget *parent)
     Line1->setAutoFillBackground(true);
     Command1->installEventFilter(this);
 
-    ConnectHandler(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    // After an entry that is no number has been reported, the user mends it where it stands.
+    const auto focusField = [this](const QString &fieldName) { FocusField(fieldName); };
+    ConnectHandler(Command1, &QPushButton::clicked, this, &Form1::Command1_Click, focusField);
     ConnectHandler(Text1, &runtime::EntryBox::leftByUser, this, &Form1::Text1_LostFocus);
     ConnectHandler(Text2, &runtime::EntryBox::leftByUser, this, &Form1::Text2_LostFocus);
     ConnectHandler(Text3, &runtime::EntryBox::leftByUser, this, &Form1::Text3_LostFocus);
@@ -84,7 +86,7 @@ Form1::Form1(const QLocale &regional, QWidget *parent)
     setTabOrder(Picture1, Command1);
     runtime::GiveFocus(*Text1);
 
-    runtime::RunHandler([this] { Form_Load(); });
+    runtime::RunHandler([this] { Form_Load(); }, focusField);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -142,7 +144,8 @@ bool Form1::focusNextPrevChild(bool next)
 
 void Form1::CalculatePayment()
 {
-    loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1, m_regional);
+    loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1, m_regional,
+                           {m_fields[0].name, m_fields[1].name, m_fields[2].name});
 }
 
 bool Form1::CheckRange(double lowerBound, double upperBound, const QString &entry,
@@ -194,4 +197,12 @@ bool Form1::AcceptField(const FieldSpec &field)
         return true;
     runtime::GiveFocus(*field.box);
     return false;
+}
+
+void Form1::FocusField(const QString &fieldName)
+{
+    for (const FieldSpec &field : m_fields) {
+        if (field.name == fieldName)
+            runtime::GiveFocus(*field.box);
+    }
 }

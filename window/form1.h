@@ -77,6 +77,7 @@ private:
     void Text3_LostFocus();
     void LeaveField(const FieldSpec &field);
     bool AcceptField(const FieldSpec &field);
+    void FocusField(const QString &fieldName);
 
     const QLocale m_regional;
     const std::array<FieldSpec, 3> m_fields;

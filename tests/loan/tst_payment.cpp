@@ -26,7 +26,7 @@ struct Boxes {
     void calculate()
     {
         loan::CalculatePayment(amount, rate, months, result,
-                               QLocale(QLocale::English, QLocale::UnitedStates));
+                               QLocale(QLocale::English, QLocale::UnitedStates), {});
     }
 
     EntryBox amount;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "messageboxwatcher.h"
 #include "form1.h"
+#include "messageboxwatcher.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -24,6 +24,8 @@ private Q_SLOTS:
     void aDropGivesTheFocus();
     void keysWhereTheFocusIs_data();
     void keysWhereTheFocusIs();
+    void aReportPointsAtItsEntry_data();
+    void aReportPointsAtItsEntry();
 };
 
 namespace
@@ -170,6 +172,57 @@ void tst_Focus::keysWhereTheFocusIs()
     form.Text1->setText(u"2000"_qs);
     QTest::keyClick(target, Qt::Key(key), modifiers);
     QCOMPARE(form.Picture1->lines(), QStringList{calculates ? u"$64.53"_qs : u"$3,872.06"_qs});
+}
+
+void tst_Focus::aReportPointsAtItsEntry_data()
+{
+    QTest::addColumn<int>("boxNumber");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("message");
+    // The control holding the focus once the report is dismissed.
+    QTest::addColumn<QString>("focusAfter");
+
+    const QString isolated = u"\u200E\u201C\u2068%1\u2069\u201D in the %2 is not a number. "
+                             u"Please type a number in every box."_qs;
+    QTest::newRow("months 36x") << 3 << u"36x"_qs
+                                << isolated.arg(u"36x"_qs, u"Length of Loan (in months)"_qs)
+                                << u"Text3"_qs;
+    QTest::newRow("rate words") << 2 << u"ten"_qs
+                                << isolated.arg(u"ten"_qs, u"Annual Interest Rate"_qs)
+                                << u"Text2"_qs;
+    QTest::newRow("amount empty")
+        << 1 << u" "_qs << u"The Amount of Loan is empty. Please type a number in every box."_qs
+        << u"Text1"_qs;
+    // No one entry makes a payment impossible, so the focus stays on the button.
+    QTest::newRow("months zero") << 3 << u"0"_qs
+                                 << u"No payment can be computed for these entries. Please "
+                                    u"check the interest rate and the length of the loan."_qs
+                                 << u"Command1"_qs;
+}
+
+void tst_Focus::aReportPointsAtItsEntry()
+{
+    QFETCH(int, boxNumber);
+    QFETCH(QString, entry);
+    QFETCH(QString, message);
+    QFETCH(QString, focusAfter);
+    MessageBoxWatcher watcher;
+    Form1 form(unitedStates());
+    QVERIFY(showActive(form));
+    form.Command1->setFocus(Qt::TabFocusReason);
+    box(form, boxNumber)->setText(entry);
+
+    QTest::keyClick(form.Command1, Qt::Key_Space);
+
+    QCOMPARE(watcher.count(), 1);
+    QCOMPARE(watcher.lastText(), message);
+    QTRY_COMPARE(focusName(), focusAfter);
+    if (auto *entryBox = qobject_cast<runtime::EntryBox *>(QApplication::focusWidget())) {
+        QCOMPARE(entryBox->text(), entry);
+        QCOMPARE(entryBox->selectedText(), entry);
+    }
+    // The last payment stays shown.
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
 }
 
 QTEST_MAIN(tst_Focus)

@@ -153,7 +153,8 @@ void tst_Form1::anErrorLeavesTheWindowRunning()
     form.Text2->setText(u"abc"_qs);
     form.Command1->click();
     QCOMPARE(watcher.count(), 1);
-    QVERIFY(watcher.lastText().startsWith(u"\u200E\u201C\u2068abc\u2069\u201D is not a number"_qs));
+    QVERIFY(watcher.lastText().startsWith(
+        u"\u200E\u201C\u2068abc\u2069\u201D in the Annual Interest Rate is not a number"_qs));
     QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
     QVERIFY(form.isVisible());
     form.Text2->setText(u"0.10"_qs);

@@ -254,6 +254,20 @@ QStringList paymentShownFor(const Form1 &form)
     }
 }
 
+// The box a report of the entries shown points at: the first one, in the order they are read,
+// that is not a number; nothing when no single entry is to blame.
+QString boxToMend(const Form1 &form)
+{
+    try {
+        core::PaymentFor(form.Text1->text(), form.Text2->text(), form.Text3->text(), unitedStates(),
+                         {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs});
+    } catch (const core::TypeMismatchError &error) {
+        return error.fieldName();
+    } catch (const core::RuntimeError &) {
+    }
+    return {};
+}
+
 QtMessageHandler testlibHandler = nullptr;
 
 // The headless platform warns about every message box it opens, the font database about every
@@ -343,8 +357,11 @@ void tst_Monkey::randomUserActions()
             QVERIFY2(focusName() == leaving, where(focus).constData());
         } else {
             QVERIFY2(!leftTheBox || leftInBounds, where(u"no range message"_qs).constData());
-            QVERIFY2(focusName() == focusTarget,
-                     where(focus + u", expected "_qs + focusTarget).constData());
+            // A report about one entry leaves the focus in its box, for the user to mend it.
+            const QString mend = messages == 1 ? boxToMend(form) : QString();
+            const QString expectedFocus = mend.isEmpty() ? focusTarget : mend;
+            QVERIFY2(focusName() == expectedFocus,
+                     where(focus + u", expected "_qs + expectedFocus).constData());
             if (messages == 1) {
                 ++calculationMessages;
                 QCOMPARE(watcher.messages().last().title, u"Cannot Calculate"_qs);
