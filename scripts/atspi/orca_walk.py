@@ -19,7 +19,7 @@ RESULT = "Your monthly payment is"
 # Each step: what it does, the keys, the utterances that must come (in this order, others may
 # come between them), and texts no utterance of the step may contain.
 STEPS = [
-    ("start", [], ["Ombrel - Mortgage Calculator frame.", "Amount of Loan text.", "120000."],
+    ("start", [], ["Ombrel - Mortgage Calculator frame.", "Amount of Loan text.", "120000 selected."],
      []),
     ("Tab to the rate", ["Tab"], ["Annual Interest Rate text.", "0.10 selected."], []),
     ("Tab to the months", ["Tab"], ["Length of Loan (in months) text.", "36 selected."], []),
@@ -33,7 +33,7 @@ STEPS = [
      ["alert Invalid Parameter.",
       "The Length of Loan (in months) must be between  1 and  360.", "OK push button."], []),
     # The focus goes straight back to the box: nothing on the way is announced.
-    ("dismissing the message", ["Return"], ["Length of Loan (in months) text.", "400."],
+    ("dismissing the message", ["Return"], ["Length of Loan (in months) text.", "400 selected."],
      [RESULT, "Calculate", "Amount of Loan", "Annual Interest Rate"]),
     ("a corrected entry", ["ctrl+a", "type:240"], [], []),
     ("Tab to the result box again", ["Tab"], [f"{RESULT} read only text.", "$3,872.06."], []),
