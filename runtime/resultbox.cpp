@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStyle>
@@ -43,6 +46,39 @@ QRect ResultBox::lineRect(qsizetype index) const
     return QRect(area.left(), top + int(index) * lineHeight, area.width(), lineHeight);
 }
 
+QFont ResultBox::minimumFont() const
+{
+    // Two thirds of the window's size, and never below 8 pixels: at that size the digits of
+    // the window's sans-serif font are still distinct at an ordinary screen's resolution (3, 8
+    // and 6 do not merge), and a payment of thirteen digits with its cents fits the box whole.
+    const int normal = QFontInfo(font()).pixelSize();
+    QFont smallest = font();
+    smallest.setPixelSize(qMin(normal, qMax(8, (normal * 2 + 2) / 3)));
+    return smallest;
+}
+
+QFont ResultBox::lineFont(qsizetype index) const
+{
+    const QString &line = m_lines.at(index);
+    const int width = lineRect(index).width();
+    if (fontMetrics().horizontalAdvance(line) <= width)
+        return font();
+    const int smallest = QFontInfo(minimumFont()).pixelSize();
+    QFont shrunk = font();
+    for (int size = QFontInfo(font()).pixelSize() - 1; size > smallest; --size) {
+        shrunk.setPixelSize(size);
+        if (QFontMetrics(shrunk).horizontalAdvance(line) <= width)
+            return shrunk;
+    }
+    return minimumFont();
+}
+
+QString ResultBox::paintedLine(qsizetype index) const
+{
+    return QFontMetrics(lineFont(index))
+        .elidedText(m_lines.at(index), Qt::ElideRight, lineRect(index).width());
+}
+
 void ResultBox::clear()
 {
     changeLines({});
@@ -58,6 +94,7 @@ void ResultBox::print(const QString &line)
 void ResultBox::changeLines(QStringList lines)
 {
     m_lines = std::move(lines);
+    updateToolTip();
     update();
     Q_EMIT contentsChanged();
 }
@@ -67,8 +104,10 @@ void ResultBox::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    for (qsizetype i = 0; i < m_lines.size(); ++i)
-        painter.drawText(lineRect(i), Qt::AlignLeft | Qt::AlignVCenter, m_lines[i]);
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        painter.setFont(lineFont(i));
+        painter.drawText(lineRect(i), Qt::AlignLeft | Qt::AlignVCenter, paintedLine(i));
+    }
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
@@ -78,6 +117,28 @@ void ResultBox::paintEvent(QPaintEvent *event)
         option.backgroundColor = palette().color(backgroundRole());
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
+}
+
+void ResultBox::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    updateToolTip();
+}
+
+void ResultBox::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateToolTip();
+}
+
+void ResultBox::updateToolTip()
+{
+    // Only a cut line needs it: a tooltip repeating what is in plain view is noise.
+    bool anyCut = false;
+    for (qsizetype i = 0; i < m_lines.size() && !anyCut; ++i)
+        anyCut = paintedLine(i) != m_lines.at(i);
+    setToolTip(anyCut ? text() : QString());
 }
 
 void ClearBox(ResultBox &box)

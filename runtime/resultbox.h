@@ -3,7 +3,9 @@
 // every repaint, so text printed while the window is hidden shows once the window is shown.
 // Assistive technology reads the same lines (see resultboxaccessible.h). The standard copy
 // shortcut in the focused box, and Copy in its context menu, put those lines on the clipboard;
-// nothing can be typed into it.
+// nothing can be typed into it. A line wider than the box is painted in a smaller font, down to
+// a size still comfortable to read; only a line too wide even then is cut short, visibly, with
+// an ellipsis, and the whole text is then the box's tooltip.
 #pragma once
 
 #include <QFrame>
@@ -23,6 +25,14 @@ public:
     QString text() const;
     // Where line `index` is painted, in the box's coordinates.
     QRect lineRect(qsizetype index) const;
+    // The font line `index` is painted in: the box's own where the line fits, else the largest
+    // smaller one it fits in, but never below minimumFont().
+    QFont lineFont(qsizetype index) const;
+    // Line `index` as painted: whole, or elided with an ellipsis where it is too wide even in
+    // the smallest font.
+    QString paintedLine(qsizetype index) const;
+    // The smallest font a line shrinks to.
+    QFont minimumFont() const;
     void clear();
     void print(const QString &line);
 
@@ -31,9 +41,12 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void changeLines(QStringList lines);
+    void updateToolTip();
 
     QStringList m_lines;
 };

@@ -131,7 +131,8 @@ QRect ResultBoxAccessible::characterRect(int offset) const
     if (offset < 0 || at.line < 0)
         return QRect();
     const QString &line = lines[at.line];
-    const QFontMetrics metrics = box()->fontMetrics();
+    // Measured in the font the line is painted in, which is smaller for a long line.
+    const QFontMetrics metrics(box()->lineFont(at.line));
     const QRect lineRect = box()->lineRect(at.line);
     const int left = lineRect.left() + metrics.horizontalAdvance(line.left(at.column));
     const int width = at.column < line.size() ? metrics.horizontalAdvance(line.at(at.column)) : 0;
@@ -143,9 +144,9 @@ int ResultBoxAccessible::offsetAtPoint(const QPoint &point) const
 {
     const QPoint local = box()->mapFromGlobal(point);
     const QStringList &lines = box()->lines();
-    const QFontMetrics metrics = box()->fontMetrics();
     int lineStart = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QFontMetrics metrics(box()->lineFont(i));
         const QRect lineRect = box()->lineRect(i);
         if (local.y() >= lineRect.top() && local.y() <= lineRect.bottom()) {
             int x = lineRect.left();

@@ -52,6 +52,20 @@ for _ in $(seq 50); do
 done
 [[ $(xdotool getactivewindow) == "$window" ]] || fail "the window did not get the focus"
 
+# The program's own icon, for task bars and window switchers; it is set just after the first
+# show, so it may take a moment (up to 5 s). 16 by 16 is the smallest size they ask for.
+has_icon() {
+    local icon
+    icon=$(xprop -id "$window" _NET_WM_ICON 2>/dev/null) || return 1
+    [[ $icon == *'Icon (16 x 16)'* ]]
+}
+for _ in $(seq 50); do
+    has_icon && break
+    xdotool sleep 0.1
+done
+has_icon ||
+    fail "the window has no icon of its own"
+
 # Text1 has the focus at start; two Tabs reach Text3. Its 36 is within range: no message.
 xdotool key Tab Tab
 messages_settle || fail "a message appeared for entries within range"

@@ -5,6 +5,8 @@
 #include <QApplication>
 
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QTest>
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void clearErasesAndResetsThePrintPosition();
     void copiesWhatIsPrinted_data();
     void copiesWhatIsPrinted();
+    void wideLinesShrinkThenElide_data();
+    void wideLinesShrinkThenElide();
 };
 
 namespace
@@ -116,6 +120,51 @@ void tst_ResultBox::copiesWhatIsPrinted()
     // Copying leaves the box as it was.
     QCOMPARE(box.lines(), QStringList{u"$3,872.06"_qs});
     box.close();
+}
+
+void tst_ResultBox::wideLinesShrinkThenElide_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("shrunk");
+    QTest::addColumn<bool>("elided");
+
+    QTest::newRow("payment") << u"$3,872.06"_qs << false << false;
+    QTest::newRow("huge payment") << u"$1,204,993,092,846.76"_qs << true << false;
+    QTest::newRow("absurd") << u"$1,204,993,092,846,123,456,789,012,345,678.76"_qs << true << true;
+}
+
+void tst_ResultBox::wideLinesShrinkThenElide()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, shrunk);
+    QFETCH(bool, elided);
+
+    // The size of the window's result box.
+    ResultBox box;
+    box.resize(105, 17);
+    PrintInBox(box, line);
+    const QFont painted = box.lineFont(0);
+    const int normalSize = QFontInfo(box.font()).pixelSize();
+    const int paintedSize = QFontInfo(painted).pixelSize();
+    QCOMPARE(paintedSize < normalSize, shrunk);
+    QVERIFY(paintedSize >= QFontInfo(box.minimumFont()).pixelSize());
+    QVERIFY(QFontInfo(box.minimumFont()).pixelSize() >= 8);
+
+    const QString shown = box.paintedLine(0);
+    QVERIFY(QFontMetrics(painted).horizontalAdvance(shown) <= box.lineRect(0).width());
+    if (elided) {
+        QVERIFY(shown.endsWith(QChar(0x2026)));
+        QCOMPARE(box.toolTip(), line);
+    } else {
+        QCOMPARE(shown, line);
+        QVERIFY(box.toolTip().isEmpty());
+    }
+    // However it is painted, what is read out and copied is the whole line.
+    QCOMPARE(box.text(), line);
+
+    // The row is what it claims: a shrunk line would not have fitted in the box's own font.
+    const int ownWidth = QFontMetrics(box.font()).horizontalAdvance(line);
+    QCOMPARE(ownWidth > box.lineRect(0).width(), shrunk);
 }
 
 QTEST_MAIN(tst_ResultBox)

@@ -3,6 +3,7 @@
 #include "windowtest.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +16,8 @@ private Q_SLOTS:
     void followsThePalette();
     void focusedResultBoxIsMarked();
     void crispAtEveryScale();
+    void widestPaymentShowsWhole_data();
+    void widestPaymentShowsWhole();
 };
 
 namespace
@@ -122,6 +125,36 @@ void tst_Look::crispAtEveryScale()
         inked += image.pixelColor(x, y) == ink;
     QVERIFY2(inked >= qFloor(ratio), qPrintable(QString::number(inked)));
     QVERIFY2(inked <= qCeil(ratio), qPrintable(QString::number(inked)));
+}
+
+void tst_Look::widestPaymentShowsWhole_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char *name : {"en_US", "de_DE", "fr_FR", "ja_JP", "en_IN", "ar_EG", "he_IL", "de_CH",
+                             "pt_BR", "ru_RU", "hi_IN", "zh_CN", "sv_SE"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void tst_Look::widestPaymentShowsWhole()
+{
+    // The largest amount at the highest rate over the fewest months: no payment within the
+    // bounds is wider.
+    QFETCH(QString, locale);
+    MessageBoxWatcher watcher;
+    Form1 form{QLocale(locale)};
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Text1->setText(u"1000000"_qs);
+    form.Text2->setText(u"0.25"_qs);
+    form.Text3->setText(u"1"_qs);
+    form.Command1->click();
+    QCOMPARE(watcher.count(), 0);
+    QCOMPARE(form.Picture1->lines().size(), 1);
+    const QString payment = form.Picture1->lines().constFirst();
+    QCOMPARE(form.Picture1->paintedLine(0), payment);
+    const int width = QFontMetrics(form.Picture1->lineFont(0)).horizontalAdvance(payment);
+    QVERIFY2(width <= form.Picture1->lineRect(0).width(), qPrintable(payment));
+    QVERIFY(form.Picture1->toolTip().isEmpty());
 }
 
 QTEST_MAIN(tst_Look)
