@@ -2,6 +2,7 @@
 
 #include "resultbox.h"
 
+#include <QAccessibleObject>
 #include <QFontMetrics>
 
 namespace runtime
@@ -26,11 +27,52 @@ LinePosition positionOf(const QStringList &lines, qsizetype offset)
     return {-1, -1};
 }
 
+QString noticeName()
+{
+    return QStringLiteral("notice");
+}
+
+// What the box last printed, told as a notification: the caption and the lines, in one
+// sentence.
+class NoticeAccessible : public QAccessibleObject
+{
+public:
+    NoticeAccessible(QObject *notice, ResultBox *box) : QAccessibleObject(notice), m_box(box) {}
+
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_box);
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QRect rect() const override { return QRect(m_box->mapToGlobal(QPoint(0, 0)), m_box->size()); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QString();
+        const QAccessibleInterface *box = parent();
+        const QString caption = box ? box->text(QAccessible::Name) : QString();
+        return QStringList{caption, m_box->lines().join(QLatin1Char(' '))}.join(QLatin1Char(' '));
+    }
+
+private:
+    ResultBox *m_box;
+};
+
 } // namespace
 
 ResultBoxAccessible::ResultBoxAccessible(ResultBox *box)
-    : QAccessibleWidget(box, QAccessible::EditableText), m_announcedText(box->text())
+    : QAccessibleWidget(box, QAccessible::EditableText), m_announcedText(box->text()),
+      m_notice(box->findChild<QObject *>(noticeName(), Qt::FindDirectChildrenOnly))
 {
+    // An interface made again for the same box tells of the same notification.
+    if (!m_notice) {
+        m_notice = new QObject(box);
+        m_notice->setObjectName(noticeName());
+    }
     m_changes =
         QObject::connect(box, &ResultBox::contentsChanged, box, [this] { announceChange(); });
 }
@@ -50,6 +92,32 @@ void ResultBoxAccessible::announceChange()
     QAccessibleTextUpdateEvent textChanged(box(), 0, m_announcedText, now);
     m_announcedText = now;
     QAccessible::updateAccessibility(&textChanged);
+    // Clearing the box before a payment is printed is no news.
+    if (now.isEmpty())
+        return;
+    QAccessibleEvent shown(child(0), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+int ResultBoxAccessible::childCount() const
+{
+    return 1;
+}
+
+QAccessibleInterface *ResultBoxAccessible::child(int index) const
+{
+    if (index != 0)
+        return nullptr;
+    if (QAccessibleInterface *known = QAccessible::queryAccessibleInterface(m_notice))
+        return known;
+    auto *notice = new NoticeAccessible(m_notice, box());
+    QAccessible::registerAccessibleInterface(notice);
+    return notice;
+}
+
+int ResultBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    return child && child->object() == m_notice ? 0 : -1;
 }
 
 ResultBox *ResultBoxAccessible::box() const

@@ -1,7 +1,9 @@
 // What assistive technology sees of a result box: read-only text named by its caption (the label
 // whose buddy it is), whose text and value are the printed lines joined by line
 // feeds, readable through the accessible Text interface, so a screen reader can read the
-// payment. Once a reader has asked for a box, it is told of every change of the box's text.
+// payment. Once a reader has asked for a box, it is told of every change of the box's text,
+// and each new text is shown to it as a notification (the box's one accessible child), which a
+// reader speaks even while the focus is elsewhere, on the button that printed it.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -19,6 +21,9 @@ public:
 
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
     void *interface_cast(QAccessible::InterfaceType t) override;
 
     // QAccessibleTextInterface: the box has no caret and no selection.
@@ -42,6 +47,8 @@ private:
 
     // What the reader was last told the box holds.
     QString m_announcedText;
+    // Stands for the notification; owned by the box, so it goes with it.
+    QObject *m_notice;
     QMetaObject::Connection m_changes;
 };
 

@@ -38,6 +38,8 @@ STEPS = [
     ("a corrected entry", ["ctrl+a", "type:240"], [], []),
     ("Tab to the result box again", ["Tab"], [f"{RESULT} read only text.", "$3,872.06."], []),
     ("Tab to the button again", ["Tab"], ["Calculate push button."], []),
+    # The focus stays on the button; the new payment is told all the same.
+    ("Calculate", ["space"], [f"notification {RESULT} $1,158.03."], []),
 ]
 
 

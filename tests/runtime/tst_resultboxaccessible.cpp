@@ -20,6 +20,8 @@ private Q_SLOTS:
     void textRanges();
     void characterGeometryRoundTrips();
     void everyChangeIsAnnounced();
+    void newTextIsNotified_data();
+    void newTextIsNotified();
     void outlivesItsInterface();
 };
 
@@ -154,6 +156,57 @@ void tst_ResultBoxAccessible::everyChangeIsAnnounced()
     QCOMPARE(updates, (QStringList{u">$1.00"_qs, u"$1.00>"_qs, u">$2.00"_qs}));
 }
 
+void tst_ResultBoxAccessible::newTextIsNotified_data()
+{
+    // What is done to the box, in order: a line printed, or an empty string for a clear.
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("notices");
+
+    const QString caption = u"Your monthly payment is "_qs;
+    QTest::newRow("one payment") << QStringList{u"$1.00"_qs} << QStringList{caption + u"$1.00"_qs};
+    QTest::newRow("recalculated") << QStringList{u"$1.00"_qs, QString(), u"$2.00"_qs}
+                                  << QStringList{caption + u"$1.00"_qs, caption + u"$2.00"_qs};
+    QTest::newRow("same again") << QStringList{u"$1.00"_qs, QString(), u"$1.00"_qs}
+                                << QStringList{caption + u"$1.00"_qs, caption + u"$1.00"_qs};
+    QTest::newRow("clear is no news")
+        << QStringList{u"$1.00"_qs, QString()} << QStringList{caption + u"$1.00"_qs};
+    QTest::newRow("second line") << QStringList{u"$1.00"_qs, u"$2.00"_qs}
+                                 << QStringList{caption + u"$1.00"_qs, caption + u"$1.00 $2.00"_qs};
+}
+
+void tst_ResultBoxAccessible::newTextIsNotified()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, notices);
+
+    CaptionedBox form;
+    QAccessibleInterface *box = accessibleOf(form.box);
+    seenEvents().clear();
+    for (const QString &action : actions) {
+        if (action.isEmpty())
+            ClearBox(*form.box);
+        else
+            PrintInBox(*form.box, action);
+    }
+
+    // A reader speaks a notification shown anywhere, as it is called when it shows.
+    QStringList shown;
+    for (const SeenEvent &event : std::as_const(seenEvents())) {
+        if (event.type == QAccessible::ObjectShow && event.role == QAccessible::Notification)
+            shown.append(event.name);
+    }
+    QCOMPARE(shown, notices);
+    // The reader finds it in the tree, under the box.
+    QCOMPARE(box->childCount(), 1);
+    QAccessibleInterface *notice = box->child(0);
+    QVERIFY(notice);
+    QCOMPARE(notice->role(), QAccessible::Notification);
+    QCOMPARE(notice->parent(), box);
+    QCOMPARE(box->indexOfChild(notice), 0);
+    QCOMPARE(box->indexOfChild(box), -1);
+    QVERIFY(!box->child(1));
+}
+
 void tst_ResultBoxAccessible::outlivesItsInterface()
 {
     CaptionedBox form;
@@ -166,6 +219,11 @@ void tst_ResultBoxAccessible::outlivesItsInterface()
     // Announced once, by the interface that exists, and read from it.
     QCOMPARE(seenCount(QAccessible::TextUpdated, form.box), 1);
     QCOMPARE(second->textInterface()->text(0, -1), u"$1.00"_qs);
+    // And notified once, by the one notification the box has.
+    QAccessibleInterface *notice = second->child(0);
+    QVERIFY(notice);
+    QCOMPARE(seenCount(QAccessible::ObjectShow, notice->object()), 1);
+    QCOMPARE(form.box->findChildren<QObject *>().size(), 1);
 }
 
 QTEST_MAIN(tst_ResultBoxAccessible)

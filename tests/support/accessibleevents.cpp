@@ -21,11 +21,15 @@ qsizetype seenCount(QAccessible::Event type, QObject *object)
 void recordAccessibleEvents()
 {
     QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
-        SeenEvent seen{event->type(), event->object(), {}, {}};
+        SeenEvent seen{event->type(), event->object(), {}, {}, QAccessible::NoRole, {}};
         if (event->type() == QAccessible::TextUpdated) {
             const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
             seen.removed = update->textRemoved();
             seen.inserted = update->textInserted();
+        }
+        if (QAccessibleInterface *source = event->accessibleInterface()) {
+            seen.role = source->role();
+            seen.name = source->text(QAccessible::Name);
         }
         seenEvents().append(seen);
     });

@@ -12,6 +12,9 @@ struct SeenEvent {
     // What a text update took away and put in.
     QString removed;
     QString inserted;
+    // What the object was and was called when the event was sent.
+    QAccessible::Role role = QAccessible::NoRole;
+    QString name;
 };
 
 // Installs the recorder and switches accessibility on; call once, from initTestCase.

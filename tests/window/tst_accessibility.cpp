@@ -97,12 +97,21 @@ void tst_Accessibility::calculationIsAnnounced()
 {
     Form1 form(unitedStates());
     QVERIFY(showActive(form));
-    seenEvents().clear();
     form.Text3->setText(u"240"_qs);
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    form.Command1->setFocus(Qt::TabFocusReason);
+    seenEvents().clear();
+    QTest::keyClick(form.Command1, Qt::Key_Space);
 
     QVERIFY(seenCount(QAccessible::TextUpdated, form.Picture1) > 0);
     QCOMPARE(accessibleOf(form.Picture1)->textInterface()->text(0, -1), u"$1,158.03"_qs);
+    // The focus stays on the button, so the reader hears the payment as a notification.
+    QVERIFY(form.Command1->hasFocus());
+    QStringList notices;
+    for (const SeenEvent &event : std::as_const(seenEvents())) {
+        if (event.type == QAccessible::ObjectShow && event.role == QAccessible::Notification)
+            notices.append(event.name);
+    }
+    QCOMPARE(notices, QStringList{u"Your monthly payment is $1,158.03"_qs});
 }
 
 void tst_Accessibility::rangeMessageIsAnAlert()
