@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up whatever is missing, builds the program, and opens its window. Without a display it
 # runs the window under a private X server instead, saves a screenshot and prints where.
 set -euo pipefail

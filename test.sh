@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up whatever is missing, builds, and runs every test: the unit and window tests under
 # CTest, then each further check in scripts/checks/ (in name order). Exits non-zero on any
 # failure, after running everything.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The runtime errors a handler can raise. Each carries the words the user is shown when
 // the handler boundary (handlers.h) catches it; none of them ends the program.
 #pragma once

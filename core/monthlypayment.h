@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The level monthly payment of an amortised loan, from the three entry texts: converted
 // strictly under the given regional settings (rate, amount, months, in that order), then
 // computed in a fixed order of steps whose grouping decides the payment's last bits. A text

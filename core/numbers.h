@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text-to-number and number-to-text conversions, and the real power.
 //
 // LeadingValue never fails: it reads whatever number a text starts with, period-decimal.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The level monthly payment, read from three entry boxes and printed as currency into the
 // result box. The result box changes only after every conversion and check has passed; a text
 // that is not a number raises TypeMismatchError, a calculation that has no finite answer raises

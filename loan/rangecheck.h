@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whether an entry lies within its field's inclusive bounds, judged by the number the entry
 // starts with. An entry out of bounds is reported to the user in a message box titled
 // "Invalid Parameter" (its words are core's RangePrompt) before the answer is returned; no

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An entry box: one line of text the user types. It tells its owner when the user moves the
 // focus out of it, and only then: losing the focus because the window lost activation (to a
 // message box or another program) or to a popup is not the user leaving the box. Text dropped

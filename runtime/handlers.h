@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The boundary where the toolkit calls the program's handlers. A runtime error raised inside
 // a handler unwinds it (so whatever it had not yet done stays undone), is reported to the user
 // here, and the program goes on. No exception ever reaches the toolkit's event loop.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result box: a field the program prints lines of text into. It keeps what was printed
 // (the lines, and with them the print position, which is the next line) and paints it on
 // every repaint, so text printed while the window is hidden shows once the window is shown.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive technology sees of a result box: read-only text named by its caption (the label
 // whose buddy it is), whose text and value are the printed lines joined by line
 // feeds, readable through the accessible Text interface, so a screen reader can read the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: the toolkit comes up, the user's regional settings are read (here and nowhere else:
 // the form and everything below it get them handed down), the start-up form is created (its
 // constructor runs its load handler, before the window is first shown), shown, and the event

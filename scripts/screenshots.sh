@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Screenshots of the window for looking at by eye: under a private X server at a given scale
 # and locale, optionally after typing entries and pressing Calculate. An empty SCALE or LOCALE
 # keeps the caller's. LOAN_PROGRAM names the program (build/window/mortgage-calculator by

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs whatever Debian packages are missing for a purpose, then configures and builds:
 #   run   the program alone, into build-run/ (no tests, no benchmarks, warnings not fatal);
 #   test  the program, tests and benchmarks, into build/ (warnings fatal).

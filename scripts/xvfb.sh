@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by scripts that need an X server of their own: start_xvfb starts a private Xvfb at
 # 96 DPI on a free display number and exports DISPLAY; stop_xvfb ends it by its process id.
 start_xvfb()

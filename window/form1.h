@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's one window: three entry boxes with their captions, the Calculate button and the
 // result box. Loading the window and clicking Calculate compute the payment; leaving an entry
 // box checks its entry against the field's bounds and, when it is out of them, brings the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's geometry, in twips (1/1440 inch) relative to the client area, in one table.
 // At 15 twips to a logical pixel the window is 293 x 173 logical pixels; the toolkit's
 // high-DPI scaling enlarges it as a whole on dense screens.

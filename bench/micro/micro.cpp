@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Microbenchmarks, in nanoseconds per call, of the payment arithmetic and of each conversion.
 //
 // None of these needs a QApplication or QCoreApplication: QLocale reads the regional settings

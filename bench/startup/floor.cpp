@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolkit floor of the start-up benchmark: a bare Qt Widgets window with the controls of the
 // program's window (three line edits, four labels, a push button, a plain line and a painted
 // result box showing a fixed text), at the same size and with the same font, and nothing else:

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up benchmark: launches the program and the toolkit floor (a bare Qt Widgets window with
 # the same controls, bench/startup/floor.cpp) N times each, interleaved, after one warm-up launch
 # of each, on a private Xvfb (96 DPI, no window manager), and prints the median, minimum and

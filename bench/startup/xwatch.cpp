@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // xwatch: launches a program and times its first top-level window from X events.
 //
 //   xwatch [-h HOLD_MS] [-t TIMEOUT_MS] [-w WINDOW] [-v] [--] PROGRAM [ARGS...]

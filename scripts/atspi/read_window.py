@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reads the running calculator's window over AT-SPI as a screen reader would, and drives it
 with the keyboard (xdotool): the tree, the names, the payment text, the range message.
 

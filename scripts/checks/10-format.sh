@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The sources are formatted with the project's .clang-format. In a git work tree the sources are
 # what git tracks or would track; in an unpacked source tarball, every C++ file outside the
 # build directories.

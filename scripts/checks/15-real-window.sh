@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The window on a real X server with a small window manager, driven by synthetic key presses
 # and clicks as a user would: the range message appears when leaving a box, the focus comes
 # back to the box, and nothing loops. Leaves a screenshot in build/screenshots/.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The window as a screen reader sees it over AT-SPI: a private X server, session bus,
 # accessibility bus and window manager, then the program, read and driven by
 # scripts/atspi/read_window.py. Every process started here is ended here, by its process id.

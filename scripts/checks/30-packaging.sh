@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The desktop files validate, an install into a staging directory holds every file a desktop
 # needs, each where it looks for it, and the version and keywords written in more than one
 # place agree.

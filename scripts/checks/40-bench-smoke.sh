@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The benchmarks run and report: the start-up benchmark with two launches of each program, and
 # every microbenchmark once, briefly. No timing is asserted; setup has already built them.
 set -euo pipefail

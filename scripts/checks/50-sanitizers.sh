@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The whole test suite once more, built with AddressSanitizer and UndefinedBehaviorSanitizer:
 # any memory error, undefined behaviour or leak ends the test that caused it, and fails here.
 # Leaks inside the toolkit's own libraries are suppressed in tests/sanitizers/lsan.supp.

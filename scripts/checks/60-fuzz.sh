@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fuzzes the conversions, the range prompt and the payment for a bounded time each (FUZZ_SECONDS, 15 by
 # default) with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, starting from the
 # seed corpora in tests/fuzz/corpus/. Any crash, sanitizer report or broken property fails the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // BoundText spells every finite double with a sign position (a blank for zero or more, a minus
 // otherwise) and a period, in a form LeadingValue reads back exactly.
 #include "fuzzinput.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CurrencyText under a range of regional settings (Western, Arabic-Indic and Persian digits;
 // leading, trailing and parenthesised negative patterns): an amount that shows as zero shows
 // exactly as zero does, never as a negative zero; an amount that shows as more than zero shows

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // LeadingValue reads any text without raising, never gives NaN, and ignores blanks (space, tab,
 // line feed) wherever they stand: scattering more of them through a text, or removing them all,
 // leaves its value as it was.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The payment for any three entry texts (amount|rate|months) is either a runtime error the
 // handler boundary reports (TypeMismatchError, ArithmeticFault) or a finite number; with a
 // positive amount, length and (not vanishing) rate it is positive and repays at least the

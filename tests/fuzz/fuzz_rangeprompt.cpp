@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The range message's prompt has one form for any field name and any finite bounds:
 // "The <name> must be between <bound> and <bound>", each bound in its sign position (a blank
 // before one of zero or more, so two blanks stand before it), and each reading back exactly.

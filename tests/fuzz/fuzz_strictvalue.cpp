@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // StrictValue, under four regional settings: any text either raises TypeMismatchError or gives a
 // finite number, and whatever the settings themselves write for a finite double (in each of
 // their formats, with their grouping and signs) reads back as exactly that double.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the fuzz targets share: the fuzzer's bytes taken apart into the values a target needs,
 // and the way a target reports a broken property (a message, then abort, which libFuzzer
 // records as a crash together with the input that caused it).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Switches the toolkit's accessibility on as a screen reader connecting would, and records every
 // accessible event the widgets then send, as the reader would receive them.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Compares doubles by their bits: QCOMPARE would pass two payments a thousand units in the last
 // place apart, which is exactly the difference a regrouped step makes. On a mismatch both values
 // are printed with every digit they have.

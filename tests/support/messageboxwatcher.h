@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Watches every message box the application shows, records what it said, and dismisses it by
 // clicking its first button, as a user would. Install one per test function; tests never wait
 // on a modal box.

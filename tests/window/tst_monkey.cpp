@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A monkey at the keyboard and the mouse of the real window: thousands of random user actions
 // from a seed (printed; MONKEY_SEED replays one, MONKEY_ACTIONS sets how many), every message
 // box dismissed as it appears. After each action the window must be alive and showing, have
