@@ -8,7 +8,7 @@ copy_source_tree()
 {
     local dest=$1
     mkdir -p "$dest" &&
-        tar -c --exclude='./.git' --exclude='./build*' --exclude='./screenshots' --exclude='*.png' \
+        tar -c --exclude='./.git' --exclude='./build*' --exclude='./screenshots' \
             --exclude='./obj-*' --exclude='./debian/.debhelper' --exclude='./debian/files' \
             --exclude='./debian/*.substvars' --exclude='./debian/debhelper-build-stamp' \
             --exclude='./debian/mortgage-calculator' -f - . | tar -x -C "$dest"
