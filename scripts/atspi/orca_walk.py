@@ -40,6 +40,16 @@ STEPS = [
     ("Tab to the button again", ["Tab"], ["Calculate push button."], []),
     # The focus stays on the button; the new payment is told all the same.
     ("Calculate", ["space"], [f"notification {RESULT} $1,158.03."], []),
+    # An entry that is no number: the report is read in full, then the focus is in its box.
+    ("back to the months", ["shift+Tab", "shift+Tab"],
+     ["Length of Loan (in months) text.", "240 selected."], []),
+    ("an entry no number", ["type:36x", "Tab", "Tab"], ["Calculate push button."], []),
+    ("Calculate with it", ["space"],
+     ["alert Cannot Calculate.",
+      "\u200e\u201c\u206836x\u2069\u201d in the Length of Loan (in months) is not a number. "
+      "Please type a number in every box."], []),
+    ("dismissing the report", ["Return"], ["Length of Loan (in months) text.", "36x selected."],
+     [RESULT, "Calculate"]),
 ]
 
 
