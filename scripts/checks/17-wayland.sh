@@ -13,6 +13,7 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/xvfb.sh
 source scripts/weston.sh
+source scripts/session.sh
 
 program=build/window/mortgage-calculator
 [[ -x $program ]] || { echo "no $program: build first" >&2; exit 1; }
@@ -22,22 +23,7 @@ chmod 700 "$work"
 pids=()
 a11y_address=
 cleanup() {
-    local i pid tries registry_pid
-    if [[ -n $a11y_address ]]; then
-        registry_pid=$(bus_pid_of "$a11y_address" org.a11y.atspi.Registry)
-        [[ -n $registry_pid ]] && pids+=("$registry_pid")
-    fi
-    # Last started, first ended.
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-    done
-    for pid in "${pids[@]}"; do
-        for ((tries = 0; tries < 100; tries++)); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill -KILL "$pid" 2>/dev/null
-    done
+    end_processes
     stop_weston
     stop_xvfb
     rm -rf "$work"
@@ -56,30 +42,11 @@ fail() {
     exit 1
 }
 
-# The process id of the connection owning a name on a bus, or nothing.
-bus_pid_of() {
-    dbus-send --bus="$1" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.GetConnectionUnixProcessID "string:$2" 2>/dev/null |
-        awk '/uint32/ {print $2}'
-}
-
 unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
 XVFB_SCREEN=1024x768x24 XVFB_DPI=96 start_xvfb || exit 1
 WESTON_WIDTH=1024 WESTON_HEIGHT=768 start_weston "$work" || fail "weston did not start"
 
-# A session bus of our own; the services it activates inherit the displays and XDG_RUNTIME_DIR.
-{ read -r address && read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 \
-    --print-pid=1 --nopidfile)
-[[ -n ${bus_pid:-} ]] || fail "the session bus did not start"
-pids+=("$bus_pid")
-export DBUS_SESSION_BUS_ADDRESS=$address
-a11y_address=$(dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress | awk -F'"' '/string/ {print $2}')
-launcher_pid=$(bus_pid_of "$address" org.a11y.Bus)
-[[ -n $launcher_pid ]] || fail "cannot find the accessibility bus launcher"
-pids+=("$launcher_pid")
-[[ -n $a11y_address ]] || fail "no accessibility bus"
-for child in $(pgrep -P "$launcher_pid"); do pids+=("$child"); done
+start_session_buses || fail "the session buses did not start"
 
 mkdir -p build/screenshots
 LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \

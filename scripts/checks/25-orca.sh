@@ -10,6 +10,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/xvfb.sh
+source scripts/session.sh
 
 program=build/window/mortgage-calculator
 [[ -x $program ]] || { echo "no $program: build first" >&2; exit 1; }
@@ -37,33 +38,12 @@ cleanup() {
         done
         kill -KILL "$orca_pid" 2>/dev/null
     fi
-    if [[ -n $a11y_address ]]; then
-        registry_pid=$(bus_pid_of "$a11y_address" org.a11y.atspi.Registry)
-        [[ -n $registry_pid ]] && pids+=("$registry_pid")
-    fi
-    # Last started, first ended.
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-    done
-    for pid in "${pids[@]}"; do
-        for ((tries = 0; tries < 100; tries++)); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill -KILL "$pid" 2>/dev/null
-    done
+    end_processes
     stop_xvfb
     [[ -n ${ORCA_DEBUG:-} ]] && echo "ended: $orca_pid ${pids[*]}; kept $work" >&2
     [[ -n ${ORCA_DEBUG:-} ]] || rm -rf "$work"
 }
 trap cleanup EXIT
-
-# The process id of the connection owning a name on a bus, or nothing.
-bus_pid_of() {
-    dbus-send --bus="$1" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.GetConnectionUnixProcessID "string:$2" 2>/dev/null |
-        awk '/uint32/ {print $2}'
-}
 
 # A home of our own: the reader's settings, the speech server's and the audio library's.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
@@ -89,21 +69,7 @@ unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS SPEECHD_ADDRESS
 
 XVFB_DPI=96 start_xvfb || exit 1
 
-# A session bus of our own; the services it activates inherit DISPLAY and XDG_RUNTIME_DIR.
-{ read -r address && read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 \
-    --print-pid=1 --nopidfile)
-[[ -n ${bus_pid:-} ]] || { echo "the session bus did not start" >&2; exit 1; }
-pids+=("$bus_pid")
-export DBUS_SESSION_BUS_ADDRESS=$address
-
-# Asking for the accessibility bus starts its launcher (and with it the registry).
-a11y_address=$(dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress | awk -F'"' '/string/ {print $2}')
-launcher_pid=$(bus_pid_of "$address" org.a11y.Bus)
-[[ -n $launcher_pid ]] || { echo "cannot find the accessibility bus launcher" >&2; exit 1; }
-pids+=("$launcher_pid")
-[[ -n $a11y_address ]] || { echo "no accessibility bus" >&2; exit 1; }
-for child in $(pgrep -P "$launcher_pid"); do pids+=("$child"); done
+start_session_buses || exit 1
 
 start_window_manager "$work/openbox.log" || exit 1
 pids+=("$WM_PID")
