@@ -94,8 +94,7 @@ root=$work/root
 mkdir "$root"
 tar -xf "$tarball" -C "$root"
 # The tree as it is, uncommitted changes included, but nothing built and no git.
-mkdir "$root/root/ombrel"
-tar -c --exclude=./.git --exclude='./build*' . | tar -x -C "$root/root/ombrel"
+source scripts/source-tree.sh && copy_source_tree "$root/root/ombrel"
 
 mount --rbind /dev "$root/dev"
 mounted+=("$root/dev")
