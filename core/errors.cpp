@@ -39,8 +39,10 @@ QString notANumberMessage(const QString &text, const QString &fieldName)
 
 } // namespace
 
-TypeMismatchError::TypeMismatchError(const QString &text, const QString &fieldName)
-    : RuntimeError(notANumberMessage(text, fieldName)), m_text(text), m_fieldName(fieldName)
+TypeMismatchError::TypeMismatchError(const QString &text, EntryField field,
+                                     const QString &fieldName)
+    : RuntimeError(notANumberMessage(text, fieldName)), m_text(text), m_field(field),
+      m_fieldName(fieldName)
 {
 }
 

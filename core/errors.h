@@ -26,17 +26,24 @@ private:
     QString m_userMessage;
 };
 
+// The entry a conversion error is about, where the caller knows it. The program finds the box
+// to mend by this, never by the field's name, which is words for people and may repeat or change.
+enum class EntryField { Unknown, Amount, Rate, Months };
+
 // A text that a strict conversion cannot read as a number.
 class TypeMismatchError : public RuntimeError
 {
 public:
     // The field name, where the caller knows it, tells the user which entry to mend.
-    explicit TypeMismatchError(const QString &text, const QString &fieldName = {});
+    explicit TypeMismatchError(const QString &text, EntryField field = EntryField::Unknown,
+                               const QString &fieldName = {});
     const QString &text() const noexcept { return m_text; }
+    EntryField field() const noexcept { return m_field; }
     const QString &fieldName() const noexcept { return m_fieldName; }
 
 private:
     QString m_text;
+    EntryField m_field;
     QString m_fieldName;
 };
 

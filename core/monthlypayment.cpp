@@ -14,21 +14,21 @@ double PaymentFor(const QString &amountText, const QString &rateText, const QStr
                   const QLocale &regional, const PaymentFieldNames &fieldNames)
 {
     constexpr double monthsPerYear = 12;
-    const auto read = [&regional](const QString &text, const QString &fieldName) {
+    const auto read = [&regional](const QString &text, EntryField field, const QString &fieldName) {
         try {
             return StrictValue(text, regional);
         } catch (const TypeMismatchError &) {
             // The conversion knows the text, only the caller which entry it came from.
-            throw TypeMismatchError(text, fieldName);
+            throw TypeMismatchError(text, field, fieldName);
         }
     };
 
     // The order and grouping of these steps fix the last bits of the payment: keep them.
-    const double rate = read(rateText, fieldNames.rate);
-    const double amount = read(amountText, fieldNames.amount);
+    const double rate = read(rateText, EntryField::Rate, fieldNames.rate);
+    const double amount = read(amountText, EntryField::Amount, fieldNames.amount);
     const double interest = (amount * rate) / monthsPerYear;
     CheckArithmetic(interest);
-    const double months = read(monthsText, fieldNames.months);
+    const double months = read(monthsText, EntryField::Months, fieldNames.months);
     const double exponent = -months;
     CheckArithmetic(exponent);
     const double base = rate / monthsPerYear + 1;

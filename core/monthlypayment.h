@@ -6,8 +6,8 @@
 // strictly under the given regional settings (rate, amount, months, in that order), then
 // computed in a fixed order of steps whose grouping decides the payment's last bits. A text
 // that is not a number raises TypeMismatchError, a calculation with no finite answer raises
-// ArithmeticFault; otherwise the payment is finite. Given the entries' field names, a
-// TypeMismatchError names the field whose entry it is about.
+// ArithmeticFault; otherwise the payment is finite. A TypeMismatchError carries the field whose
+// entry it is about and, given the entries' field names, names it to the user.
 #pragma once
 
 #include <QLocale>

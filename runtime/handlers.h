@@ -21,8 +21,8 @@ namespace runtime
 {
 
 // What follows the report of an entry that is not a number, once the user has dismissed it:
-// given the entry's field name, the window puts the focus where the user can mend it.
-using EntryErrorFollowUp = std::function<void(const QString &fieldName)>;
+// given the entry's field, the window puts the focus where the user can mend it.
+using EntryErrorFollowUp = std::function<void(core::EntryField field)>;
 
 template <typename Handler>
 void RunHandler(Handler &&handler, const EntryErrorFollowUp &followUp = {}) noexcept
@@ -31,8 +31,8 @@ void RunHandler(Handler &&handler, const EntryErrorFollowUp &followUp = {}) noex
         std::forward<Handler>(handler)();
     } catch (const core::TypeMismatchError &error) {
         ReportRuntimeError(error);
-        if (followUp && !error.fieldName().isEmpty())
-            followUp(error.fieldName());
+        if (followUp && error.field() != core::EntryField::Unknown)
+            followUp(error.field());
     } catch (const core::RuntimeError &error) {
         ReportRuntimeError(error);
     } catch (const std::exception &error) {

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 namespace runtime
 {
 
@@ -49,27 +51,39 @@ protected:
     }
 };
 
-// `iconFiles`: the icon at the sizes it comes in, each file one size.
+// The program's icon, from its files (the icon at the sizes it comes in, each file one size), for
+// every window of the program, its messages too.
+inline void SetProgramIcon(const QStringList &iconFiles)
+{
+    QIcon icon;
+    for (const QString &file : iconFiles)
+        icon.addFile(file);
+    QApplication::setWindowIcon(icon);
+}
+
+// Creates the start-up form with the regional settings handed in, shows it, and gives the program
+// its icon; the caller runs the event loop.
+template <typename StartupForm>
+std::unique_ptr<StartupForm> OpenStartupForm(const QLocale &regional, const QStringList &iconFiles)
+{
+    auto form = std::make_unique<StartupForm>(regional);
+    form->show();
+    if (!iconFiles.isEmpty()) {
+        // Decoding and handing the icon to the window system waits until the window has
+        // painted once, so it never delays what the user sees first.
+        auto *afterFirstPaint = new FirstPaintWatcher(form.get());
+        QObject::connect(afterFirstPaint, &FirstPaintWatcher::painted, qApp,
+                         [iconFiles] { SetProgramIcon(iconFiles); });
+    }
+    return form;
+}
+
 template <typename StartupForm>
 int StartUp(int &argc, char **argv, const QStringList &iconFiles = {})
 {
     QApplication application(argc, argv);
     InstallAccessibility();
-    const QLocale regional = QLocale::system();
-    StartupForm form(regional);
-    form.show();
-    if (!iconFiles.isEmpty()) {
-        // Decoding and handing the icon to the window system waits until the window has
-        // painted once, so it never delays what the user sees first.
-        auto *afterFirstPaint = new FirstPaintWatcher(&form);
-        QObject::connect(afterFirstPaint, &FirstPaintWatcher::painted, &application, [iconFiles] {
-            QIcon icon;
-            for (const QString &file : iconFiles)
-                icon.addFile(file);
-            // For every window of the program, its messages too.
-            QApplication::setWindowIcon(icon);
-        });
-    }
+    const auto form = OpenStartupForm<StartupForm>(QLocale::system(), iconFiles);
     return application.exec();
 }
 

@@ -29,10 +29,11 @@ Form1::Form1(const QLocale &regional, QWidget *parent)
       Picture1(new runtime::ResultBox(this)),
       Label4(new QLabel(QStringLiteral("Your monthly payment is"), this)),
       Command1(new QPushButton(QStringLiteral("Calculate"), this)), Line1(new QFrame(this)),
-      m_regional(regional), m_fields{
-                                {{Text1, QStringLiteral("Amount of Loan"), 1000, 1000000},
-                                 {Text2, QStringLiteral("Annual Interest Rate"), 0.05, 0.25},
-                                 {Text3, QStringLiteral("Length of Loan (in months)"), 1, 360}}}
+      m_regional(regional),
+      m_fields{
+          {{core::EntryField::Amount, Text1, QStringLiteral("Amount of Loan"), 1000, 1000000},
+           {core::EntryField::Rate, Text2, QStringLiteral("Annual Interest Rate"), 0.05, 0.25},
+           {core::EntryField::Months, Text3, QStringLiteral("Length of Loan (in months)"), 1, 360}}}
 {
     setWindowTitle(QStringLiteral("Ombrel - Mortgage Calculator"));
     // The geometry is fixed in pixels, so the type is too: at this size, slightly condensed,
@@ -64,7 +65,7 @@ Form1::Form1(const QLocale &regional, QWidget *parent)
     Command1->installEventFilter(this);
 
     // After an entry that is no number has been reported, the user mends it where it stands.
-    const auto focusField = [this](const QString &fieldName) { FocusField(fieldName); };
+    const auto focusField = [this](core::EntryField field) { FocusField(field); };
     ConnectHandler(Command1, &QPushButton::clicked, this, &Form1::Command1_Click, focusField);
     ConnectHandler(Text1, &runtime::EntryBox::leftByUser, this, &Form1::Text1_LostFocus);
     ConnectHandler(Text2, &runtime::EntryBox::leftByUser, this, &Form1::Text2_LostFocus);
@@ -203,10 +204,10 @@ bool Form1::AcceptField(const FieldSpec &field)
     return false;
 }
 
-void Form1::FocusField(const QString &fieldName)
+void Form1::FocusField(core::EntryField field)
 {
-    for (const FieldSpec &field : m_fields) {
-        if (field.name == fieldName)
-            runtime::GiveFocus(*field.box);
+    for (const FieldSpec &spec : m_fields) {
+        if (spec.field == field)
+            runtime::GiveFocus(*spec.box);
     }
 }

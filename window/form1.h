@@ -26,6 +26,7 @@
 #pragma once
 
 #include "entrybox.h"
+#include "errors.h"
 #include "resultbox.h"
 
 #include <QLocale>
@@ -37,8 +38,9 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-// An entry field: its box, the name its range message uses, and its inclusive bounds.
+// An entry field: which one it is, its box, the name its messages use, and its inclusive bounds.
 struct FieldSpec {
+    core::EntryField field;
     runtime::EntryBox *box;
     QString name;
     double lowerBound;
@@ -81,7 +83,7 @@ private:
     void Text3_LostFocus();
     void LeaveField(const FieldSpec &field);
     bool AcceptField(const FieldSpec &field);
-    void FocusField(const QString &fieldName);
+    void FocusField(core::EntryField field);
 
     const QLocale m_regional;
     const std::array<FieldSpec, 3> m_fields;

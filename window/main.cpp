@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "form1.h"
+#include "programicon.h"
 #include "startup.h"
 
 #include <QGuiApplication>
@@ -13,10 +14,5 @@ int main(int argc, char *argv[])
     // window system asks (Wayland); only a name is stored, nothing is looked up at start-up.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ombrel.MortgageCalculator"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LOAN_VERSION));
-    // Where the window system asks the window itself for its icon (X11 task bars and switchers).
-    const QStringList icon{
-        QStringLiteral(":/icons/icon-16.png"), QStringLiteral(":/icons/icon-24.png"),
-        QStringLiteral(":/icons/icon-32.png"), QStringLiteral(":/icons/icon-48.png"),
-        QStringLiteral(":/icons/icon-64.png")};
-    return runtime::StartUp<Form1>(argc, argv, icon);
+    return runtime::StartUp<Form1>(argc, argv, ProgramIconFiles());
 }

@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "errors.h"
 #include "exactcompare.h"
 #include "monthlypayment.h"
 
 #include <QTest>
 
+#include <array>
 #include <cmath>
 
 using namespace core;
@@ -21,6 +23,8 @@ private Q_SLOTS:
     void keepsTheOrderOfItsSteps();
     void readsByTheGivenSettings_data();
     void readsByTheGivenSettings();
+    void pointsAtTheEntryItCannotRead_data();
+    void pointsAtTheEntryItCannotRead();
 };
 
 namespace
@@ -78,6 +82,9 @@ void tst_MonthlyPayment::keepsTheOrderOfItsSteps_data()
                 QTest::addRow("%g/%g/%g", a, r, n) << a << r << n;
         }
     }
+    // Found by a search over rates: (rate + 12) / 12 rounds apart from rate / 12 + 1 here, and
+    // the payment with it.
+    QTest::newRow("rate step grouping") << 120000.0 << 0.0506 << 36.0;
 }
 
 void tst_MonthlyPayment::keepsTheOrderOfItsSteps()
@@ -116,6 +123,48 @@ void tst_MonthlyPayment::readsByTheGivenSettings()
     QFETCH(QString, rate);
     COMPARE_EXACT(PaymentFor(amount, rate, u"36"_qs, regional),
                   PaymentFor(u"120000"_qs, u"0.10"_qs, u"36"_qs, english));
+}
+
+void tst_MonthlyPayment::pointsAtTheEntryItCannotRead_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("months");
+    QTest::addColumn<PaymentFieldNames>("names");
+    QTest::addColumn<int>("field");
+
+    // Names are words for people: they may repeat, or be missing, and still the error says which
+    // entry it is about.
+    const QString bad = QStringLiteral("abc");
+    const QString same = QStringLiteral("Entry");
+    const PaymentFieldNames oneForAll{same, same, same};
+    const auto row = [&](const char *name, int badOne, const PaymentFieldNames &names) {
+        QTest::newRow(name) << (badOne == 0 ? bad : QStringLiteral("1000"))
+                            << (badOne == 1 ? bad : QStringLiteral("0.10"))
+                            << (badOne == 2 ? bad : QStringLiteral("36")) << names
+                            << int(std::array{EntryField::Amount, EntryField::Rate,
+                                              EntryField::Months}[badOne]);
+    };
+    row("amount, one name for all", 0, oneForAll);
+    row("rate, one name for all", 1, oneForAll);
+    row("months, one name for all", 2, oneForAll);
+    row("months, no names", 2, {});
+}
+
+void tst_MonthlyPayment::pointsAtTheEntryItCannotRead()
+{
+    QFETCH(QString, amount);
+    QFETCH(QString, rate);
+    QFETCH(QString, months);
+    QFETCH(PaymentFieldNames, names);
+    QFETCH(int, field);
+    try {
+        PaymentFor(amount, rate, months, english, names);
+        QFAIL("an entry that is no number was read");
+    } catch (const TypeMismatchError &error) {
+        QCOMPARE(int(error.field()), field);
+        QCOMPARE(error.text(), QStringLiteral("abc"));
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_MonthlyPayment)

@@ -83,6 +83,14 @@ void tst_Payment::resultBox_data()
     // A pasted page is quoted by its first forty characters only.
     fails("long entry shortened", QString(100, u'x'), u"0.10"_qs, u"36"_qs,
           u"\u200E\u201C\u2068"_qs + QString(40, u'x') + u"\u2026\u2069\u201D is not a number"_qs);
+    // Exactly at the limit, and one over it.
+    const QString rate = QStringLiteral("0.10");
+    const QString months = QStringLiteral("36");
+    const QString quoteOpens = QStringLiteral("\u200E\u201C\u2068");
+    fails("forty characters whole", QString(40, u'x'), rate, months,
+          quoteOpens + QString(40, u'x') + QStringLiteral("\u2069\u201D is not a number"));
+    fails("forty-one shortened", QString(41, u'x'), rate, months,
+          quoteOpens + QString(40, u'x') + QStringLiteral("\u2026\u2069\u201D is not a number"));
     // A right-to-left entry is isolated: the sentence still starts with its quotation mark.
     fails("Hebrew entry", u"120000"_qs, u"0.10"_qs, u"36 \u05D7\u05D5\u05D3\u05E9\u05D9\u05DD"_qs,
           u"\u200E\u201C\u2068"

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void anyErrorIsReported();
     void theWindowComesBackAfterMessagesInARow_data();
     void theWindowComesBackAfterMessagesInARow();
+    void theFollowUpGetsTheField_data();
+    void theFollowUpGetsTheField();
 };
 
 // What each runtime error says, and that the program goes on after it, is checked through the
@@ -65,6 +67,30 @@ void tst_Handlers::theWindowComesBackAfterMessagesInARow()
 
     QCOMPARE(watcher.count(), 2);
     QTRY_VERIFY(window.isActiveWindow());
+}
+
+void tst_Handlers::theFollowUpGetsTheField_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<EntryField>("field");
+    QTest::newRow("named") << QStringLiteral("Annual Interest Rate") << EntryField::Rate;
+    QTest::newRow("unnamed") << QString() << EntryField::Months;
+    QTest::newRow("unknown field") << QStringLiteral("Amount of Loan") << EntryField::Unknown;
+}
+
+// The follow-up is told which field, whatever the name in the message: only an error about no
+// known field has none.
+void tst_Handlers::theFollowUpGetsTheField()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(EntryField, field);
+    MessageBoxWatcher watcher;
+    QList<EntryField> followedUp;
+    RunHandler([&] { throw TypeMismatchError(QStringLiteral("ten"), field, fieldName); },
+               [&](EntryField which) { followedUp.append(which); });
+    QCOMPARE(watcher.count(), 1);
+    QCOMPARE(followedUp,
+             field == EntryField::Unknown ? QList<EntryField>() : QList<EntryField>{field});
 }
 
 QTEST_MAIN(tst_Handlers)

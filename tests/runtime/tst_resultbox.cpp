@@ -13,6 +13,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void copiesWhatIsPrinted();
     void wideLinesShrinkThenElide_data();
     void wideLinesShrinkThenElide();
+    void shrinksToTheLargestSizeThatFits_data();
+    void shrinksToTheLargestSizeThatFits();
 };
 
 namespace
@@ -169,6 +172,50 @@ void tst_ResultBox::wideLinesShrinkThenElide()
     // The row is what it claims: a shrunk line would not have fitted in the box's own font.
     const int ownWidth = QFontMetrics(box.font()).horizontalAdvance(line);
     QCOMPARE(ownWidth > box.lineRect(0).width(), shrunk);
+}
+
+void tst_ResultBox::shrinksToTheLargestSizeThatFits_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("payment") << QStringLiteral("$3,872.06");
+    QTest::newRow("huge payment") << QStringLiteral("$1,204,993,092,846.76");
+}
+
+// Narrowed a pixel at a time, the box paints the line in the largest size it fits in, from its
+// own down to the smallest; every size in between is picked at some width.
+void tst_ResultBox::shrinksToTheLargestSizeThatFits()
+{
+    QFETCH(QString, line);
+    ResultBox box;
+    PrintInBox(box, line);
+    const int normal = QFontInfo(box.font()).pixelSize();
+    const int smallest = QFontInfo(box.minimumFont()).pixelSize();
+    QVERIFY(smallest < normal - 2);
+    const auto widthIn = [&](int pixelSize) {
+        QFont font = box.font();
+        font.setPixelSize(pixelSize);
+        return QFontMetrics(font).horizontalAdvance(line);
+    };
+
+    QSet<int> picked;
+    for (int width = widthIn(normal) + 10; width > 0 && !picked.contains(smallest); --width) {
+        box.resize(width, 17);
+        int expected = smallest;
+        for (int size = normal; size > smallest; --size) {
+            if (widthIn(size) <= box.lineRect(0).width()) {
+                expected = size;
+                break;
+            }
+        }
+        const int paintedSize = QFontInfo(box.lineFont(0)).pixelSize();
+        QVERIFY2(paintedSize == expected,
+                 qPrintable(QStringLiteral("%1 px wide: painted at %2 px, fits at %3 px")
+                                .arg(width)
+                                .arg(paintedSize)
+                                .arg(expected)));
+        picked.insert(paintedSize);
+    }
+    QCOMPARE(picked.size(), normal - smallest + 1);
 }
 
 QTEST_MAIN(tst_ResultBox)

@@ -4,12 +4,17 @@
 
 #include "form1.h"
 #include "messageboxwatcher.h"
+#include "programicon.h"
+#include "startup.h"
 #include "windowtest.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <memory>
 
 class tst_Form1 : public WindowTestCase
 {
@@ -24,6 +29,8 @@ private Q_SLOTS:
     void onlyAClickCalculates();
     void anErrorLeavesTheWindowRunning();
     void closingEndsTheProgram();
+    void opensWithTheProgramIcon();
+    void takesItsSizeBackAfterMaximising();
 };
 
 void tst_Form1::controls_data()
@@ -175,6 +182,40 @@ void tst_Form1::closingEndsTheProgram()
     // Should closing not end the event loop, this ends it with a failure code instead of hanging.
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
+}
+
+// As start-up opens it: the window and its messages carry the program's icon at every size the
+// icon comes in.
+void tst_Form1::opensWithTheProgramIcon()
+{
+    const std::unique_ptr<Form1> form =
+        runtime::OpenStartupForm<Form1>(unitedStates(), ProgramIconFiles());
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+    QTRY_COMPARE(form->windowIcon().availableSizes(), sizes);
+    QCOMPARE(QApplication::windowIcon().availableSizes(), sizes);
+    form->close();
+}
+
+// Maximised (as a title bar drawn by the toolkit allows), the window may grow; restored, it has
+// its one size again and can no longer be resized.
+void tst_Form1::takesItsSizeBackAfterMaximising()
+{
+    Form1 form(unitedStates());
+    QVERIFY(showActive(form));
+    const QSize size = form.size();
+    QCOMPARE(form.maximumSize(), size);
+
+    form.setWindowState(Qt::WindowMaximized);
+    QTRY_VERIFY(form.windowHandle()->windowState() == Qt::WindowMaximized);
+    QTRY_COMPARE(form.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+
+    form.setWindowState(Qt::WindowNoState);
+    QTRY_VERIFY(form.windowHandle()->windowState() == Qt::WindowNoState);
+    QTRY_COMPARE(form.size(), size);
+    QCOMPARE(form.minimumSize(), size);
+    QCOMPARE(form.maximumSize(), size);
+    form.close();
 }
 
 QTEST_MAIN(tst_Form1)

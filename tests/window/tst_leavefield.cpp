@@ -7,6 +7,7 @@
 #include "windowtest.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -27,6 +28,17 @@ namespace
 const QString amountPrompt = u"The Amount of Loan must be between  1000 and  1000000"_qs;
 const QString ratePrompt = u"The Annual Interest Rate must be between  0.05 and  0.25"_qs;
 const QString monthsPrompt = u"The Length of Loan (in months) must be between  1 and  360"_qs;
+
+// Opens the box's context menu as the menu key does, and closes it with Esc.
+void openAndCloseContextMenu(QWidget &box)
+{
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, box.rect().center(),
+                              box.mapToGlobal(box.rect().center()));
+    QApplication::sendEvent(&box, &request);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+}
 } // namespace
 
 void tst_LeaveField::leaving_data()
@@ -57,6 +69,10 @@ void tst_LeaveField::leaving_data()
         << 2 << u"ten"_qs << calculate << ratePrompt << u"Text2"_qs;
     QTest::newRow("Calculate, months empty")
         << 3 << QString() << calculate << monthsPrompt << u"Text3"_qs;
+    // The box's own menu takes the focus for a while, and gives it back: not a leaving.
+    QTest::newRow("months 400 context menu")
+        << 3 << QStringLiteral("400") << QStringLiteral("context menu") << QString()
+        << QStringLiteral("Text3");
 }
 
 void tst_LeaveField::leaving()
@@ -77,7 +93,9 @@ void tst_LeaveField::leaving()
     leaving->clear();
     QTest::keyClicks(leaving, entry);
 
-    if (leaveBy.startsWith(u"click"_qs))
+    if (leaveBy == QStringLiteral("context menu"))
+        openAndCloseContextMenu(*leaving);
+    else if (leaveBy.startsWith(u"click"_qs))
         QTest::mouseClick(leaveBy == u"click Calculate"_qs ? static_cast<QWidget *>(form.Command1)
                                                            : form.Picture1,
                           Qt::LeftButton);
@@ -108,35 +126,48 @@ void tst_LeaveField::leaving()
 void tst_LeaveField::twoBadBoxesNeverAlternate_data()
 {
     QTest::addColumn<MessageBoxWatcher::Reactivation>("reactivation");
-    QTest::newRow("reactivated later") << MessageBoxWatcher::Reactivation::Later;
-    QTest::newRow("reactivated at once") << MessageBoxWatcher::Reactivation::AtOnce;
+    // Leaving by a click into the other box, or by Tab.
+    QTest::addColumn<bool>("byClick");
+    QTest::newRow("reactivated later") << MessageBoxWatcher::Reactivation::Later << false;
+    QTest::newRow("reactivated at once") << MessageBoxWatcher::Reactivation::AtOnce << false;
+    // A click moves the focus before the box can refuse it: the box clicked into has the focus
+    // when the message takes the activation, and loses it again when the focus is given back.
+    QTest::newRow("click, reactivated later") << MessageBoxWatcher::Reactivation::Later << true;
+    QTest::newRow("click, reactivated at once") << MessageBoxWatcher::Reactivation::AtOnce << true;
 }
 
 void tst_LeaveField::twoBadBoxesNeverAlternate()
 {
     QFETCH(MessageBoxWatcher::Reactivation, reactivation);
+    QFETCH(bool, byClick);
     MessageBoxWatcher watcher(reactivation);
     Form1 form(unitedStates());
     QVERIFY(showActive(form));
     form.Text1->setText(u"999"_qs);
     form.Text2->setText(u"10"_qs);
+    const auto leave = [&](QWidget *from, QWidget *into, Qt::KeyboardModifiers tabModifiers) {
+        if (byClick)
+            QTest::mouseClick(into, Qt::LeftButton, Qt::NoModifier, into->rect().center());
+        else
+            QTest::keyClick(from, Qt::Key_Tab, tabModifiers);
+    };
 
     for (int press = 1; press <= 3; ++press) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        leave(QApplication::focusWidget(), form.Text2, Qt::NoModifier);
         QCOMPARE(watcher.count(), press);
         QCOMPARE(watcher.lastText(), amountPrompt);
         QTRY_COMPARE(QApplication::focusWidget(), form.Text1);
     }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    leave(QApplication::focusWidget(), form.Text3, Qt::ShiftModifier);
     QCOMPARE(watcher.count(), 4);
     QTRY_COMPARE(QApplication::focusWidget(), form.Text1);
 
     // Mended, the first box lets the focus go; the second then holds it.
     form.Text1->setText(u"1000"_qs);
-    QTest::keyClick(form.Text1, Qt::Key_Tab);
+    leave(form.Text1, form.Text2, Qt::NoModifier);
     QCOMPARE(watcher.count(), 4);
     QTRY_COMPARE(QApplication::focusWidget(), form.Text2);
-    QTest::keyClick(form.Text2, Qt::Key_Tab, Qt::ShiftModifier);
+    leave(form.Text2, form.Text1, Qt::ShiftModifier);
     QCOMPARE(watcher.count(), 5);
     QCOMPARE(watcher.lastText(), ratePrompt);
     QTRY_COMPARE(QApplication::focusWidget(), form.Text2);

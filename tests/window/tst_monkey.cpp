@@ -263,10 +263,19 @@ QStringList paymentShownFor(const Form1 &form)
 QString boxToMend(const Form1 &form)
 {
     try {
-        core::PaymentFor(form.Text1->text(), form.Text2->text(), form.Text3->text(), unitedStates(),
-                         {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs});
+        core::PaymentFor(form.Text1->text(), form.Text2->text(), form.Text3->text(),
+                         unitedStates());
     } catch (const core::TypeMismatchError &error) {
-        return error.fieldName();
+        switch (error.field()) {
+        case core::EntryField::Amount:
+            return u"Text1"_qs;
+        case core::EntryField::Rate:
+            return u"Text2"_qs;
+        case core::EntryField::Months:
+            return u"Text3"_qs;
+        case core::EntryField::Unknown:
+            break;
+        }
     } catch (const core::RuntimeError &) {
     }
     return {};
