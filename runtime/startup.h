@@ -3,53 +3,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Start-up: the toolkit comes up, the user's regional settings are read (here and nowhere else:
-// the form and everything below it get them handed down), the start-up form is created (its
-// constructor runs its load handler, before the window is first shown), shown, and the event
-// loop runs until the user closes it. The program's icon is set once the window is up, so
-// decoding it never delays the first paint.
+// the form and everything below it get them handed down), the program's icon is set, the
+// start-up form is created (its constructor runs its load handler, before the window is first
+// shown), shown, and the event loop runs until the user closes it.
 #pragma once
 
 #include "accessibility.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QIcon>
 #include <QLocale>
 #include <QStringList>
-#include <QTimer>
-#include <QWidget>
 
 #include <memory>
 
 namespace runtime
 {
-
-// Signals `painted`, from the event loop and once only, after the widget's first paint.
-class FirstPaintWatcher : public QObject
-{
-    Q_OBJECT
-public:
-    explicit FirstPaintWatcher(QWidget *widget) : QObject(widget)
-    {
-        widget->installEventFilter(this);
-    }
-
-Q_SIGNALS:
-    void painted();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                Q_EMIT painted();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-};
 
 // The program's icon, from its files (the icon at the sizes it comes in, each file one size), for
 // every window of the program, its messages too.
@@ -61,20 +30,15 @@ inline void SetProgramIcon(const QStringList &iconFiles)
     QApplication::setWindowIcon(icon);
 }
 
-// Creates the start-up form with the regional settings handed in, shows it, and gives the program
-// its icon; the caller runs the event loop.
+// Gives the program its icon, then creates the start-up form with the regional settings handed
+// in and shows it; the caller runs the event loop.
 template <typename StartupForm>
 std::unique_ptr<StartupForm> OpenStartupForm(const QLocale &regional, const QStringList &iconFiles)
 {
+    // Before the window exists, so the window system gets the icon with it.
+    SetProgramIcon(iconFiles);
     auto form = std::make_unique<StartupForm>(regional);
     form->show();
-    if (!iconFiles.isEmpty()) {
-        // Decoding and handing the icon to the window system waits until the window has
-        // painted once, so it never delays what the user sees first.
-        auto *afterFirstPaint = new FirstPaintWatcher(form.get());
-        QObject::connect(afterFirstPaint, &FirstPaintWatcher::painted, qApp,
-                         [iconFiles] { SetProgramIcon(iconFiles); });
-    }
     return form;
 }
 
