@@ -10,11 +10,12 @@
 #pragma once
 
 #include "accessibility.h"
+#include "regionalsettings.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QLocale>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -55,7 +56,8 @@ int StartUp(int &argc, char **argv, const QStringList &iconFiles = {})
 {
     QApplication application(argc, argv);
     InstallAccessibility();
-    const QLocale regional = QLocale::system();
+    const RegionalSettings regional =
+        RegionalSettingsFrom(QProcessEnvironment::systemEnvironment());
     StartupForm form(regional);
     form.show();
     if (!iconFiles.isEmpty()) {

@@ -26,9 +26,9 @@
 #pragma once
 
 #include "entrybox.h"
+#include "regionalsettings.h"
 #include "resultbox.h"
 
-#include <QLocale>
 #include <QWidget>
 
 #include <array>
@@ -49,8 +49,8 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    // The regional settings the window reads and writes numbers and money by.
-    explicit Form1(const QLocale &regional, QWidget *parent = nullptr);
+    // The regional settings the window reads numbers and writes money by.
+    explicit Form1(const runtime::RegionalSettings &regional, QWidget *parent = nullptr);
 
     void CalculatePayment();
     bool CheckRange(double lowerBound, double upperBound, const QString &entry,
@@ -83,7 +83,7 @@ private:
     bool AcceptField(const FieldSpec &field);
     void FocusField(const QString &fieldName);
 
-    const QLocale m_regional;
+    const runtime::RegionalSettings m_regional;
     const std::array<FieldSpec, 3> m_fields;
     bool m_checkingField = false;
 };
