@@ -29,6 +29,52 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
+// What a character counts as in a number: a decimal digit of any script as its ASCII digit
+// (input methods type full-width digits, Arabic, Persian and Indian keyboards their own), the
+// full-width period, plus and minus as the ASCII ones; anything else as it stands. Digits only
+// by their category: a superscript two or a circled one has a digit value too, and is no digit.
+char32_t asciiCounterpart(char32_t c)
+{
+    if (c < 0x80)
+        return c;
+    if (QChar::category(c) == QChar::Number_DecimalDigit)
+        return U'0' + char32_t(QChar::digitValue(c));
+    switch (c) {
+    case U'\uFF0B':
+        return U'+';
+    case U'\uFF0D':
+        return U'-';
+    case U'\uFF0E':
+        return U'.';
+    default:
+        return c;
+    }
+}
+
+// The text with every character a number is read by in its ASCII form; the text itself where
+// it holds nothing to change, which is what people usually type.
+QString asciiDigits(QStringView text)
+{
+    QString ascii;
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype start = i;
+        char32_t c = text[i++].unicode();
+        if (QChar::isHighSurrogate(c) && i < text.size() && text[i].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text[i++].unicode());
+        const char32_t counterpart = asciiCounterpart(c);
+        if (counterpart == c)
+            continue;
+        ascii.append(text.mid(copied, start - copied));
+        ascii.append(QChar(char16_t(counterpart)));
+        copied = i;
+    }
+    if (copied == 0)
+        return text.toString();
+    ascii.append(text.mid(copied));
+    return ascii;
+}
+
 // Walks a text; when asked to, it steps over blanks wherever they stand, so that callers
 // see only the characters that can make up a number.
 class Cursor
@@ -163,9 +209,9 @@ bool startsWithZeroGroup(QStringView entry, const QLocale &locale)
         if (leadingGroup.startsWith(sign))
             leadingGroup = leadingGroup.mid(sign.size());
     }
-    const QString zero = locale.zeroDigit();
-    while (leadingGroup.startsWith(zero))
-        leadingGroup = leadingGroup.mid(zero.size());
+    // The digits are ASCII by now, whatever script they were typed in.
+    while (leadingGroup.startsWith(u'0'))
+        leadingGroup = leadingGroup.mid(1);
     return leadingGroup.isEmpty();
 }
 
@@ -173,14 +219,18 @@ bool startsWithZeroGroup(QStringView entry, const QLocale &locale)
 
 double LeadingValue(QStringView text)
 {
-    Cursor cursor(text, true);
+    const QString ascii = asciiDigits(text);
+    Cursor cursor(ascii, true);
     const NumberPrefix number = readNumberPrefix(cursor);
     return number.hasDigits ? readAsciiNumber(number.spelling) : 0.0;
 }
 
 double StrictValue(QStringView text, const QLocale &locale)
 {
-    const QStringView entry = text.trimmed();
+    // Read as the settings read the same number in ASCII digits, which they all accept, beside
+    // their own where they have others.
+    const QString ascii = asciiDigits(text);
+    const QStringView entry = QStringView(ascii).trimmed();
     bool ok = false;
     double value = entry.isEmpty() ? 0.0 : locale.toDouble(entry, &ok);
     if (ok && startsWithZeroGroup(entry, locale))

@@ -13,17 +13,18 @@ namespace loan
 using namespace runtime;
 
 void CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox, const EntryBox &monthsBox,
-                      ResultBox &resultBox, const QLocale &regional,
+                      ResultBox &resultBox, const RegionalSettings &regional,
                       const core::PaymentFieldNames &fieldNames)
 {
     // Every text is copied out before any is converted.
     const QString rateText = ReadText(rateBox);
     const QString monthsText = ReadText(monthsBox);
     const QString amountText = ReadText(amountBox);
-    const double payment = core::PaymentFor(amountText, rateText, monthsText, regional, fieldNames);
+    const double payment =
+        core::PaymentFor(amountText, rateText, monthsText, regional.numbers, fieldNames);
 
     ClearBox(resultBox);
-    PrintInBox(resultBox, core::CurrencyText(payment, regional));
+    PrintInBox(resultBox, core::CurrencyText(payment, regional.money));
 }
 
 } // namespace loan

@@ -2,23 +2,24 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The level monthly payment, read from three entry boxes and printed as currency into the
-// result box. The result box changes only after every conversion and check has passed; a text
-// that is not a number raises TypeMismatchError, a calculation that has no finite answer raises
-// ArithmeticFault (the arithmetic is core's PaymentFor).
+// The level monthly payment, read from three entry boxes by the regional settings for numbers
+// and printed into the result box as the settings for money write it. The result box changes only
+// after every conversion and check has passed; a text that is not a number raises
+// TypeMismatchError, a calculation that has no finite answer raises ArithmeticFault (the arithmetic
+// is core's PaymentFor).
 #pragma once
 
 #include "entrybox.h"
 #include "monthlypayment.h"
+#include "regionalsettings.h"
 #include "resultbox.h"
-
-#include <QLocale>
 
 namespace loan
 {
 
 void CalculatePayment(const runtime::EntryBox &amountBox, const runtime::EntryBox &rateBox,
                       const runtime::EntryBox &monthsBox, runtime::ResultBox &resultBox,
-                      const QLocale &regional, const core::PaymentFieldNames &fieldNames);
+                      const runtime::RegionalSettings &regional,
+                      const core::PaymentFieldNames &fieldNames);
 
 } // namespace loan

@@ -9,10 +9,11 @@
 #pragma once
 
 #include "accessibility.h"
+#include "regionalsettings.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLocale>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 #include <memory>
@@ -33,7 +34,8 @@ inline void SetProgramIcon(const QStringList &iconFiles)
 // Gives the program its icon, then creates the start-up form with the regional settings handed
 // in and shows it; the caller runs the event loop.
 template <typename StartupForm>
-std::unique_ptr<StartupForm> OpenStartupForm(const QLocale &regional, const QStringList &iconFiles)
+std::unique_ptr<StartupForm> OpenStartupForm(const RegionalSettings &regional,
+                                             const QStringList &iconFiles)
 {
     // Before the window exists, so the window system gets the icon with it.
     SetProgramIcon(iconFiles);
@@ -47,7 +49,8 @@ int StartUp(int &argc, char **argv, const QStringList &iconFiles = {})
 {
     QApplication application(argc, argv);
     InstallAccessibility();
-    const auto form = OpenStartupForm<StartupForm>(QLocale::system(), iconFiles);
+    const auto form = OpenStartupForm<StartupForm>(
+        RegionalSettingsFrom(QProcessEnvironment::systemEnvironment()), iconFiles);
     return application.exec();
 }
 

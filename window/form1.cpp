@@ -19,7 +19,7 @@
 
 using runtime::ConnectHandler;
 
-Form1::Form1(const QLocale &regional, QWidget *parent)
+Form1::Form1(const runtime::RegionalSettings &regional, QWidget *parent)
     : QWidget(parent), Text1(new runtime::EntryBox(QStringLiteral("120000"), this)),
       Label1(new QLabel(QStringLiteral("Amount of Loan"), this)),
       Label2(new QLabel(QStringLiteral("Annual Interest Rate"), this)),

@@ -27,9 +27,9 @@
 
 #include "entrybox.h"
 #include "errors.h"
+#include "regionalsettings.h"
 #include "resultbox.h"
 
-#include <QLocale>
 #include <QWidget>
 
 #include <array>
@@ -51,8 +51,8 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    // The regional settings the window reads and writes numbers and money by.
-    explicit Form1(const QLocale &regional, QWidget *parent = nullptr);
+    // The regional settings the window reads numbers and writes money by.
+    explicit Form1(const runtime::RegionalSettings &regional, QWidget *parent = nullptr);
 
     void CalculatePayment();
     bool CheckRange(double lowerBound, double upperBound, const QString &entry,
@@ -85,7 +85,7 @@ private:
     bool AcceptField(const FieldSpec &field);
     void FocusField(core::EntryField field);
 
-    const QLocale m_regional;
+    const runtime::RegionalSettings m_regional;
     const std::array<FieldSpec, 3> m_fields;
     bool m_checkingField = false;
 };

@@ -12,6 +12,7 @@
 #include <cmath>
 
 using namespace core;
+using namespace Qt::StringLiterals;
 
 class tst_MonthlyPayment : public QObject
 {
@@ -106,13 +107,30 @@ void tst_MonthlyPayment::readsByTheGivenSettings_data()
     QTest::addColumn<QLocale>("regional");
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("months");
 
     const QLocale german(QLocale::German, QLocale::Germany);
     const QLocale swiss(QLocale::German, QLocale::Switzerland);
-    QTest::newRow("us grouped") << english << u"120,000"_qs << u"0.10"_qs;
-    QTest::newRow("de grouped, comma") << german << u"120.000"_qs << u"0,10"_qs;
-    QTest::newRow("de period rate") << german << u"120000"_qs << u"0.10"_qs;
-    QTest::newRow("ch apostrophe") << swiss << u"120\u2019000"_qs << u"0.10"_qs;
+    QTest::newRow("us grouped") << english << u"120,000"_qs << u"0.10"_qs << u"36"_s;
+    QTest::newRow("de grouped, comma") << german << u"120.000"_qs << u"0,10"_qs << u"36"_s;
+    QTest::newRow("de period rate") << german << u"120000"_qs << u"0.10"_qs << u"36"_s;
+    QTest::newRow("ch apostrophe") << swiss << u"120\u2019000"_qs << u"0.10"_qs << u"36"_s;
+    // In the digits the settings write, or an input method types, with a period in the rate.
+    QTest::newRow("ar own digits")
+        << QLocale(u"ar_EG"_s) << u"\u0661\u0662\u0660\u0660\u0660\u0660"_s
+        << u"\u0660.\u0661\u0660"_s << u"\u0663\u0666"_s;
+    QTest::newRow("ar own separators")
+        << QLocale(u"ar_EG"_s) << u"\u0661\u0662\u0660\u066C\u0660\u0660\u0660"_s
+        << u"\u0660\u066B\u0661\u0660"_s << u"\u0663\u0666"_s;
+    QTest::newRow("fa own digits")
+        << QLocale(u"fa_IR"_s) << u"\u06F1\u06F2\u06F0\u06F0\u06F0\u06F0"_s
+        << u"\u06F0.\u06F1\u06F0"_s << u"\u06F3\u06F6"_s;
+    QTest::newRow("hi devanagari")
+        << QLocale(u"hi_IN"_s) << u"\u0967,\u0968\u0966,\u0966\u0966\u0966"_s
+        << u"\u0966.\u0967\u0966"_s << u"\u0969\u096C"_s;
+    QTest::newRow("ja full-width")
+        << QLocale(u"ja_JP"_s) << u"\uFF11\uFF12\uFF10\uFF10\uFF10\uFF10"_s
+        << u"\uFF10\uFF0E\uFF11\uFF10"_s << u"\uFF13\uFF16"_s;
 }
 
 // The entries are read by the settings handed in, never by the shell's.
@@ -121,7 +139,8 @@ void tst_MonthlyPayment::readsByTheGivenSettings()
     QFETCH(QLocale, regional);
     QFETCH(QString, amount);
     QFETCH(QString, rate);
-    COMPARE_EXACT(PaymentFor(amount, rate, u"36"_qs, regional),
+    QFETCH(QString, months);
+    COMPARE_EXACT(PaymentFor(amount, rate, months, regional),
                   PaymentFor(u"120000"_qs, u"0.10"_qs, u"36"_qs, english));
 }
 

@@ -12,6 +12,7 @@
 #include <limits>
 
 using namespace core;
+using namespace Qt::StringLiterals;
 
 class tst_Numbers : public QObject
 {
@@ -51,7 +52,23 @@ void tst_Numbers::leadingValue_data()
     QTest::newRow("no D exponent") << u"1d2"_qs << 1.0;
     QTest::newRow("no-break space stops") << u"1\u00a02"_qs << 1.0;
     QTest::newRow("carriage return stops") << u"1\r2"_qs << 1.0;
-    QTest::newRow("arabic-indic digits") << u"\u0661\u0662"_qs << 0.0;
+    // Digits of every script are digits, and the full-width forms of the period and the signs
+    // are those characters; still only a period is a decimal point, and a comma ends a number.
+    QTest::newRow("arabic-indic digits") << u"\u0661\u0662"_s << 12.0;
+    QTest::newRow("persian digits, period") << u"\u06F0.\u06F1\u06F0"_s << 0.1;
+    QTest::newRow("devanagari digits") << u"\u0969\u096C months"_s << 36.0;
+    QTest::newRow("full-width digits") << u"\uFF12\uFF15\uFF10\uFF10\uFF10\uFF10"_s << 250000.0;
+    QTest::newRow("full-width minus, point") << u"\uFF0D\uFF10\uFF0E\uFF15"_s << -0.5;
+    QTest::newRow("full-width plus") << u"\uFF0B \uFF15"_s << 5.0;
+    QTest::newRow("mixed scripts") << u"1\u0662\uFF13\u0969"_s << 1233.0;
+    QTest::newRow("exponent, own digits") << u"\u0661e\u0663"_s << 1000.0;
+    QTest::newRow("beyond the first plane") << u"\U0001D7CF\U0001D7D0.\U0001D7D3"_s << 12.5;
+    QTest::newRow("own digits, comma stops") << u"\u0661\u0662\u0660,\u0660\u0660\u0660"_s << 120.0;
+    QTest::newRow("full-width comma stops") << u"\uFF11\uFF12\uFF10\uFF0C\uFF10"_s << 120.0;
+    QTest::newRow("arabic decimal stops") << u"\u0660\u066B\u0661"_s << 0.0;
+    QTest::newRow("superscript no digit") << u"2\u00B2"_s << 2.0;
+    QTest::newRow("circled no digit") << u"\u2460"_s << 0.0;
+    QTest::newRow("lone surrogate stops") << u"1"_s + QChar(0xD835) + u"2"_s << 1.0;
     QTest::newRow("nan spelled") << u"nan"_qs << 0.0;
     QTest::newRow("underflow") << u"1e-400"_qs << 0.0;
     QTest::newRow("negative underflow") << u"-1e-400"_qs << -0.0;
@@ -97,6 +114,24 @@ void tst_Numbers::strictValue_data()
     QTest::newRow("de no zeros group") << u"de_DE"_qs << u"-00.125"_qs << -0.125;
     QTest::newRow("de grouping and comma") << u"de_DE"_qs << u"1.000,5"_qs << 1000.5;
     QTest::newRow("ar native digits") << u"ar_EG"_qs << u"\u0661\u0662"_qs << 12.0;
+    QTest::newRow("ar own grouping")
+        << u"ar_EG"_s << u"\u0661\u0662\u0660\u066C\u0660\u0660\u0660"_s << 120000.0;
+    QTest::newRow("ar period rate") << u"ar_EG"_s << u"\u0660.\u0661\u0660"_s << 0.1;
+    QTest::newRow("fa period rate") << u"fa_IR"_s << u"\u06F0.\u06F1\u06F0"_s << 0.1;
+    QTest::newRow("hi devanagari grouping")
+        << u"hi_IN"_s << u"\u0967,\u0968\u0966,\u0966\u0966\u0966"_s << 120000.0;
+    QTest::newRow("hi devanagari rate") << u"hi_IN"_s << u"\u0966.\u0967\u0966"_s << 0.1;
+    QTest::newRow("ja full-width rate") << u"ja_JP"_s << u"\uFF10\uFF0E\uFF11\uFF10"_s << 0.1;
+    QTest::newRow("ja full-width grouping")
+        << u"ja_JP"_s << u"\uFF11\uFF12\uFF10,\uFF10\uFF10\uFF10"_s << 120000.0;
+    QTest::newRow("ja full-width minus") << u"ja_JP"_s << u"\uFF0D\uFF13\uFF16"_s << -36.0;
+    // The full-width period is read where the period is: a group separator in German.
+    QTest::newRow("de full-width period")
+        << u"de_DE"_s << u"\uFF11\uFF0E\uFF10\uFF10\uFF10"_s << 1000.0;
+    QTest::newRow("us beyond the first plane") << u"en_US"_s << u"\U0001D7D1\U0001D7D4"_s << 36.0;
+    QTest::newRow("ar rejects zero group")
+        << u"ar_EG"_s << u"\u0660\u066C\u0661\u0662\u0665"_s << qQNaN();
+    QTest::newRow("us rejects superscript") << u"en_US"_s << u"3\u00B2"_s << qQNaN();
     // Texts that are no number, whatever the settings.
     for (const QString &locale : {u"en_US"_qs, u"de_DE"_qs}) {
         const auto row = [&](const char *name, const QString &text) {

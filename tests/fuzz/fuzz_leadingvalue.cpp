@@ -4,11 +4,14 @@
 
 // LeadingValue reads any text without raising, never gives NaN, and ignores blanks (space, tab,
 // line feed) wherever they stand: scattering more of them through a text, or removing them all,
-// leaves its value as it was.
+// leaves its value as it was. Its digits written in another script, and its period and signs in
+// their full-width forms, leave its value as it was too.
 #include "fuzzinput.h"
 #include "numbers.h"
 
 #include <random>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
@@ -46,5 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     bare.remove(u' ').remove(u'\t').remove(u'\n');
     fuzz::require(same(leading(bare), value), "removing the blanks changes nothing",
                   text + u" -> "_qs + fuzz::exact(value) + u" vs "_qs + fuzz::exact(leading(bare)));
+
+    const QString other = fuzz::inOtherDigits(text, std::uint8_t(places()));
+    fuzz::require(same(leading(other), value), "other digits change nothing",
+                  text + u" | "_s + other + u" -> "_s + fuzz::exact(value) + u" vs "_s +
+                      fuzz::exact(leading(other)));
     return 0;
 }

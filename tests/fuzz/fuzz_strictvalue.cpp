@@ -2,25 +2,32 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// StrictValue, under four regional settings: any text either raises TypeMismatchError or gives a
+// StrictValue, under five regional settings: any text either raises TypeMismatchError or gives a
 // finite number, and whatever the settings themselves write for a finite double (in each of
-// their formats, with their grouping and signs) reads back as exactly that double.
+// their formats, with their grouping and signs, in their own digits) reads back as exactly that
+// double. Digits written in another script, and the period and signs in their full-width forms,
+// read as the ASCII ones: the text so written gives the same number, or raises as well.
 #include "errors.h"
 #include "fuzzinput.h"
 #include "numbers.h"
 
 #include <QLocale>
 
+#include <bit>
+#include <cstdint>
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
 const QLocale &locale(int index)
 {
     static const QLocale locales[] = {QLocale(u"en_US"_qs), QLocale(u"de_DE"_qs),
-                                      QLocale(u"fr_FR"_qs), QLocale::c()};
+                                      QLocale(u"fr_FR"_qs), QLocale::c(), QLocale(u"ar_EG"_s)};
     return locales[index];
 }
+constexpr int localeCount = 5;
 
 // Each format with the precision that writes a double exactly.
 constexpr std::pair<char, int> spellings[] = {{'g', 17},
@@ -40,14 +47,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::Input input(data, size);
     const double number = input.take<double>();
     const QString text = input.restAsText();
+    // Which other digits to write in: any byte of the input would do, this one costs no layout.
+    const auto script = std::uint8_t(std::bit_cast<std::uint64_t>(number));
+    const QString other = fuzz::inOtherDigits(text, script);
 
-    for (int l = 0; l < 4; ++l) {
+    for (int l = 0; l < localeCount; ++l) {
         const QLocale &settings = locale(l);
         const auto value = fuzz::unlessRaised<core::TypeMismatchError>(
             "StrictValue raises nothing but TypeMismatchError", context(settings, text),
             [&] { return core::StrictValue(text, settings); });
         fuzz::require(!value || std::isfinite(*value), "StrictValue gives only finite numbers",
                       context(settings, text));
+        const auto otherValue = fuzz::unlessRaised<core::TypeMismatchError>(
+            "StrictValue raises nothing but TypeMismatchError", context(settings, other),
+            [&] { return core::StrictValue(other, settings); });
+        fuzz::require(value.has_value() == otherValue.has_value() &&
+                          (!value || std::bit_cast<std::uint64_t>(*value) ==
+                                         std::bit_cast<std::uint64_t>(*otherValue)),
+                      "other digits read as the ASCII ones",
+                      context(settings, text) + u" | "_s + context(settings, other));
 
         if (!std::isfinite(number))
             continue;

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <optional>
 
 namespace fuzz
@@ -80,6 +81,28 @@ auto unlessRaised(const char *property, const QString &detail, Call call)
     } catch (...) {
         fail(property, detail);
     }
+}
+
+// The text with its ASCII digits written in the decimal digits of another script, picked by
+// `choice` (Arabic-Indic, Persian, Devanagari, full-width, mathematical bold beyond the first
+// plane, Bengali), and with its periods, pluses and minuses full-width when the choice's top
+// bit is set. A reader of every script's digits reads it as the text itself.
+inline QString inOtherDigits(const QString &text, std::uint8_t choice)
+{
+    static constexpr char32_t zeros[] = {U'\u0660', U'\u06F0',     U'\u0966',
+                                         U'\uFF10', U'\U0001D7CE', U'\u09E6'};
+    const char32_t zero = zeros[(choice & 0x7f) % std::size(zeros)];
+    const bool fullWidth = choice & 0x80;
+    QString other;
+    for (const QChar c : text) {
+        char32_t written = c.unicode();
+        if (c >= u'0' && c <= u'9')
+            written = zero + (c.unicode() - u'0');
+        else if (fullWidth && (c == u'.' || c == u'+' || c == u'-'))
+            written = c.unicode() - u'!' + U'\uFF01';
+        other += QStringView(QChar::fromUcs4(written));
+    }
+    return other;
 }
 
 // A double spelled so that a report shows it exactly.

@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class tst_RangeCheck : public WindowTestCase
 {
     Q_OBJECT
@@ -54,6 +56,16 @@ void tst_RangeCheck::checkRange_data()
     months("months negative", u"-36"_qs, false);
     months("months far above", u"1e9"_qs, false);
     change("negative bound", u"-6"_qs, false);
+    // Digits as the regional settings write them, or as an input method types them.
+    amount("amount arabic-indic", u"\u0662\u0665\u0660\u0660\u0660\u0660"_s, true);
+    amount("amount full-width", u"\uFF12\uFF15\uFF10\uFF10\uFF10\uFF10"_s, true);
+    amount("amount own digits grouped", u"\u0661\u0662\u0660,\u0660\u0660\u0660"_s, false);
+    rate("rate persian, period", u"\u06F0.\u06F1\u06F0"_s, true);
+    rate("rate full-width point", u"\uFF10\uFF0E\uFF11\uFF10"_s, true);
+    // Only a period is a decimal point: the Arabic one ends the number at 0.
+    rate("rate arabic decimal", u"\u0660\u066B\u0661\u0660"_s, false);
+    months("months devanagari", u"\u0969\u096C"_s, true);
+    months("months full-width minus", u"\uFF0D\uFF13\uFF16"_s, false);
 }
 
 void tst_RangeCheck::checkRange()

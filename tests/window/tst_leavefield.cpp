@@ -2,14 +2,19 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "currency.h"
 #include "form1.h"
 #include "messageboxwatcher.h"
+#include "monthlypayment.h"
 #include "windowtest.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QPushButton>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class tst_LeaveField : public WindowTestCase
 {
@@ -21,6 +26,8 @@ private Q_SLOTS:
     void twoBadBoxesNeverAlternate();
     void notLeaving_data();
     void notLeaving();
+    void ownDigits_data();
+    void ownDigits();
 };
 
 namespace
@@ -204,6 +211,57 @@ void tst_LeaveField::notLeaving()
         QCOMPARE(QApplication::focusWidget(), form.Text3);
     }
     QCOMPARE(watcher.count(), 0);
+}
+
+void tst_LeaveField::ownDigits_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("entries");
+
+    QTest::newRow("ar_EG") << u"ar_EG"_s
+                           << QStringList{u"\u0662\u0665\u0660\u0660\u0660\u0660"_s,
+                                          u"\u0660.\u0660\u0667"_s, u"\u0666\u0660"_s};
+    QTest::newRow("fa_IR") << u"fa_IR"_s
+                           << QStringList{u"\u06F2\u06F5\u06F0\u06F0\u06F0\u06F0"_s,
+                                          u"\u06F0.\u06F0\u06F7"_s, u"\u06F6\u06F0"_s};
+    QTest::newRow("hi_IN") << u"hi_IN"_s
+                           << QStringList{u"\u0968\u096B\u0966\u0966\u0966\u0966"_s,
+                                          u"\u0966.\u0966\u096D"_s, u"\u096C\u0966"_s};
+    QTest::newRow("ja_JP") << u"ja_JP"_s
+                           << QStringList{u"\uFF12\uFF15\uFF10\uFF10\uFF10\uFF10"_s,
+                                          u"\uFF10\uFF0E\uFF10\uFF17"_s, u"\uFF16\uFF10"_s};
+}
+
+// Entries in the digits the settings write, or an input method types, pass the range check and
+// calculate what the same entries in ASCII digits do.
+void tst_LeaveField::ownDigits()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, entries);
+    const QLocale regional(locale);
+    const QString expected =
+        core::CurrencyText(core::PaymentFor(u"250000"_s, u"0.07"_s, u"60"_s, regional), regional);
+    MessageBoxWatcher watcher;
+    Form1 form(regional);
+    QVERIFY(showActive(form));
+    QCOMPARE_NE(form.Picture1->lines(), QStringList{expected});
+
+    for (int i = 0; i < 3; ++i) {
+        QWidget *box = QApplication::focusWidget();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        // As an input method commits what it composed.
+        QInputMethodEvent typed;
+        typed.setCommitString(entries.at(i));
+        QApplication::sendEvent(box, &typed);
+        QCOMPARE(box->property("text").toString(), entries.at(i));
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(watcher.count(), 0);
+    }
+    QCOMPARE(QApplication::focusWidget(), form.Picture1);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QCOMPARE(watcher.count(), 0);
+    QCOMPARE(form.Picture1->lines(), QStringList{expected});
 }
 
 QTEST_MAIN(tst_LeaveField)
