@@ -62,8 +62,10 @@ protected:
         const QRect subject(m_about->mapToGlobal(QPoint(0, 0)), m_about->size());
         const auto place =
             MessageBesideWindow(screen->availableGeometry(), frame, subject, size() + frameExtra);
+        // Placed by its client area: before the box is mapped the toolkit cannot tell a
+        // frame position from a client one, and would put the client where the frame belongs.
         if (place)
-            move(*place);
+            setGeometry(QRect(*place + (window->geometry().topLeft() - frame.topLeft()), size()));
     }
 
 private:
