@@ -12,13 +12,13 @@ namespace loan
 {
 
 bool CheckRange(double lowerBound, double upperBound, const QString &entry,
-                const QString &fieldName)
+                const QString &fieldName, const QWidget *box)
 {
     const double value = core::LeadingValue(entry);
     const bool withinBounds = value >= lowerBound && value <= upperBound;
     if (!withinBounds)
         runtime::ShowMessage(core::RangePrompt(lowerBound, upperBound, fieldName),
-                             QStringLiteral("Invalid Parameter"));
+                             QStringLiteral("Invalid Parameter"), box);
     return withinBounds;
 }
 

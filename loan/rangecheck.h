@@ -5,15 +5,17 @@
 // Whether an entry lies within its field's inclusive bounds, judged by the number the entry
 // starts with. An entry out of bounds is reported to the user in a message box titled
 // "Invalid Parameter" (its words are core's RangePrompt) before the answer is returned; no
-// entry raises an error.
+// entry raises an error. Given the box the entry comes from, the message keeps that box in view.
 #pragma once
 
 #include <QString>
+
+class QWidget;
 
 namespace loan
 {
 
 bool CheckRange(double lowerBound, double upperBound, const QString &entry,
-                const QString &fieldName);
+                const QString &fieldName, const QWidget *box = nullptr);
 
 } // namespace loan

@@ -16,11 +16,14 @@ namespace runtime
 
 namespace
 {
-// A form: a window of its own whose class is a plain widget underneath. The toolkit would
-// present it as a mere filler, and readers announce a window by its frame.
+// A form: an ordinary top-level window whose class is a plain widget underneath. The toolkit
+// would present it as a mere filler, and readers announce a window by its frame. Popups, tool
+// tips and the like are windows of other types; a popup menu derives straight from QWidget too,
+// and must keep the toolkit's menu interface, or a reader finds an empty frame with no items.
 bool isForm(const QWidget &widget)
 {
-    return widget.isWindow() && widget.metaObject()->superClass() == &QWidget::staticMetaObject;
+    return widget.isWindow() && widget.windowType() == Qt::Window &&
+           widget.metaObject()->superClass() == &QWidget::staticMetaObject;
 }
 
 bool isRule(const QWidget &widget)

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace core
 {
 class RuntimeError;
@@ -15,8 +17,10 @@ class RuntimeError;
 namespace runtime
 {
 
-// A message with the given prompt and title, one OK button and no icon.
-void ShowMessage(const QString &prompt, const QString &title);
+// A message with the given prompt and title, one OK button and no icon. Given the control it is
+// about, the message opens beside its window where the window system lets the program place it
+// and the screen has room, so the control and its entry stay in view.
+void ShowMessage(const QString &prompt, const QString &title, const QWidget *about = nullptr);
 
 // Tells the user, in plain words, that a handler stopped on a runtime error.
 void ReportRuntimeError(const core::RuntimeError &error);

@@ -11,8 +11,8 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+
+#include <cmath>
 
 namespace runtime
 {
@@ -113,13 +113,18 @@ void ResultBox::paintEvent(QPaintEvent *event)
         painter.drawText(lineRect(i), Qt::AlignLeft | Qt::AlignVCenter, paintedLine(i));
     }
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        // Marked whenever it has the focus, however it got it, as the entry boxes are.
-        option.state |= QStyle::State_KeyboardFocusChange;
-        option.rect = contentsRect();
-        option.backgroundColor = palette().color(backgroundRole());
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        // Marked whenever it has the focus, however it got it, as the entry boxes are, and as
+        // plainly: a solid frame two pixels wide over the box's own, clear of the text. The
+        // style's focus rectangle is a faint tint, lost in a dark palette.
+        const QColor colour =
+            FocusFrameColour(palette().color(QPalette::Highlight),
+                             palette().color(backgroundRole()), palette().color(QPalette::Window));
+        const QRect r = rect();
+        constexpr int width = 2;
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), r.top(), width, r.height()), colour);
+        painter.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
     }
 }
 
@@ -143,6 +148,52 @@ void ResultBox::updateToolTip()
     for (qsizetype i = 0; i < m_lines.size() && !anyCut; ++i)
         anyCut = paintedLine(i) != m_lines.at(i);
     setToolTip(anyCut ? text() : QString());
+}
+
+namespace
+{
+double relativeLuminance(const QColor &colour)
+{
+    const auto linear = [](float channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+} // namespace
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QColor FocusFrameColour(const QColor &highlight, const QColor &box, const QColor &window)
+{
+    constexpr double enough = 3.0;
+    const auto weakest = [&](const QColor &colour) {
+        return qMin(ContrastRatio(colour, box), ContrastRatio(colour, window));
+    };
+    if (weakest(highlight) >= enough)
+        return highlight;
+    // The least change of lightness that is enough, darker or lighter; the hue stays.
+    const QColor hsl = highlight.toHsl();
+    QColor best = highlight;
+    for (int step = 1; step <= 255; ++step) {
+        for (const int lightness : {hsl.lightness() - step, hsl.lightness() + step}) {
+            if (lightness < 0 || lightness > 255)
+                continue;
+            const QColor candidate =
+                QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb();
+            if (weakest(candidate) >= enough)
+                return candidate;
+            if (weakest(candidate) > weakest(best))
+                best = candidate;
+        }
+    }
+    return best;
 }
 
 void ClearBox(ResultBox &box)

@@ -9,9 +9,11 @@
 // shortcut in the focused box, and Copy in its context menu, put those lines on the clipboard;
 // nothing can be typed into it. A line wider than the box is painted in a smaller font, down to
 // a size still comfortable to read; only a line too wide even then is cut short, visibly, with
-// an ellipsis, and the whole text is then the box's tooltip.
+// an ellipsis, and the whole text is then the box's tooltip. With the focus it is framed in the
+// highlight colour, as clearly as an entry box.
 #pragma once
 
+#include <QColor>
 #include <QFrame>
 #include <QStringList>
 
@@ -54,6 +56,15 @@ private:
 
     QStringList m_lines;
 };
+
+// How far apart two colours are to the eye: the ratio of their relative luminances (each plus
+// 0.05), from 1 (the same) to 21 (black on white).
+double ContrastRatio(const QColor &a, const QColor &b);
+
+// The colour the focused box is framed in: the palette's highlight, darkened or lightened only
+// as far as it takes to stand out at least 3:1 from both the box's fill and the window around
+// it (or as far as those two allow, where no colour does).
+QColor FocusFrameColour(const QColor &highlight, const QColor &box, const QColor &window);
 
 // Erases the box; the print position goes back to the top-left corner.
 void ClearBox(ResultBox &box);

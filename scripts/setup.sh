@@ -27,6 +27,7 @@ test_packages=(
     weston
     dpkg-dev debhelper lintian reuse man-db
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4
+    fonts-urw-base35 fonts-noto-core fonts-liberation2
 )
 
 case $purpose in

@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include "captionfont.h"
 #include "handlers.h"
 #include "layout.h"
 #include "payment.h"
@@ -36,12 +37,6 @@ Form1::Form1(const runtime::RegionalSettings &regional, QWidget *parent)
            {core::EntryField::Months, Text3, QStringLiteral("Length of Loan (in months)"), 1, 360}}}
 {
     setWindowTitle(QStringLiteral("Ombrel - Mortgage Calculator"));
-    // The geometry is fixed in pixels, so the type is too: at this size, slightly condensed,
-    // the longest caption fits its box.
-    QFont windowFont(QStringLiteral("DejaVu Sans"));
-    windowFont.setPixelSize(11);
-    windowFont.setStretch(QFont::SemiCondensed);
-    setFont(windowFont);
 
     // Object names as in the form description, for test tools and accessibility inspectors.
     const std::pair<QWidget *, const char16_t *> names[] = {
@@ -85,6 +80,16 @@ Form1::Form1(const runtime::RegionalSettings &regional, QWidget *parent)
     Label4->setGeometry(layout::inPixels(layout::Label4));
     Command1->setGeometry(layout::inPixels(layout::Command1));
     Line1->setGeometry(layout::inPixels(layout::Line1));
+    // The geometry is fixed in pixels, so the type must fit it: every caption whole, clear of
+    // the box it names, in whatever sans-serif face the system has.
+    const QLabel *const captions[] = {Label1, Label2, Label3, Label4};
+    QList<runtime::CaptionRoom> rooms;
+    for (const QLabel *caption : captions)
+        rooms.append({caption->text(), CaptionRoom(*caption)});
+    rooms.append(
+        {Command1->text(), layout::inPixels(layout::Command1).width() - 2 * ButtonPadding});
+    setFont(runtime::CaptionFont(QStringLiteral("DejaVu Sans"), 11, 8, rooms));
+
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Picture1);
@@ -92,6 +97,13 @@ Form1::Form1(const runtime::RegionalSettings &regional, QWidget *parent)
     runtime::GiveFocus(*Text1);
 
     runtime::RunHandler([this] { Form_Load(); }, focusField);
+}
+
+int Form1::CaptionRoom(const QLabel &caption)
+{
+    // Up to its own right edge, and short of its box by a clear gap.
+    const QRect label = caption.geometry();
+    return qMin(label.width(), caption.buddy()->x() - CaptionGap - label.left());
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -156,7 +168,13 @@ void Form1::CalculatePayment()
 bool Form1::CheckRange(double lowerBound, double upperBound, const QString &entry,
                        const QString &fieldName)
 {
-    return loan::CheckRange(lowerBound, upperBound, entry, fieldName);
+    // The message is about the box of that field, which it must not hide.
+    const QWidget *box = nullptr;
+    for (const FieldSpec &field : m_fields) {
+        if (field.name == fieldName)
+            box = field.box;
+    }
+    return loan::CheckRange(lowerBound, upperBound, entry, fieldName, box);
 }
 
 void Form1::Form_Load()

@@ -57,6 +57,30 @@ class Failure(Exception):
     pass
 
 
+# A context menu, opened with the Menu key in the result box: its one item is read out once the
+# menu has it selected (a menu opened by a key selects nothing by itself). Each step: what it
+# does, the keys, a text some utterance of the step contains.
+MENU_STEPS = [
+    ("Tab to the result box for its menu", ["Tab"], RESULT),
+    ("its context menu", ["Menu", "Down"], "Copy"),
+]
+
+
+def walk_menu(log):
+    for name, keys, text in MENU_STEPS:
+        heard = []
+        press(keys)
+        deadline = time.monotonic() + 15.0
+        while not any(text in utterance for utterance in heard):
+            if time.monotonic() > deadline:
+                print(f"{name}: {' / '.join(heard)}")
+                raise Failure(f"{name}: never heard {text!r}")
+            heard.extend(log.new_utterances())
+            time.sleep(0.05)
+        print(f"{name}: {' / '.join(heard)}")
+    press(["Escape"])
+
+
 class SpeechLog:
     def __init__(self, path):
         self.file = open(path, errors="replace")
@@ -108,6 +132,7 @@ def main(path):
         wrong = [u for u in heard if any(text in u for text in forbidden)]
         if wrong:
             raise Failure(f"{name}: the reader also said {wrong!r}")
+    walk_menu(log)
     print("Orca: every step spoken as expected")
 
 

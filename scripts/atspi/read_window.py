@@ -160,7 +160,52 @@ def main():
     pyatspi.Registry.deregisterEventListener(listener, "object:text-changed")
     expect(text_of(result) == "$1,158.03", f"result box reads {text_of(result)!r}")
     print(f"After Calculate the result box announced and reads {text_of(result)!r}")
+    check_context_menus(boxes[2], result)
     print("AT-SPI: every check passed")
+
+
+def check_context_menus(months, result):
+    """The context menus of an entry box and of the result box (the Menu key) show their items,
+    Copy among them, each one a reader can press. A popup is no child of the application's
+    node; a reader finds it through the events it sends as it shows."""
+    sources = []
+    listener = lambda event: sources.append(event.source)
+    kinds = ["object:state-changed", "window", "focus:"]
+    for kind in kinds:
+        pyatspi.Registry.registerEventListener(listener, kind)
+    context = GLib.MainContext.default()
+
+    def shown_menu():
+        while context.iteration(False):
+            pass
+        for source in sources:
+            try:
+                for node in (source, source.parent):
+                    if (node is not None and node.getRole() == pyatspi.ROLE_POPUP_MENU
+                            and node.getState().contains(pyatspi.STATE_SHOWING)):
+                        return node
+            except Exception:
+                continue
+        return None
+
+    for name, node, keys in (("months box", months, ["shift+Tab", "shift+Tab"]),
+                             ("result box", result, ["Tab"])):
+        key(*keys)
+        wait_for(f"the focus in the {name}", lambda: focused(node))
+        sources.clear()
+        key("Menu")
+        menu = wait_for(f"the {name}'s context menu", shown_menu)
+        print(f"Context menu of the {name} read over AT-SPI:")
+        dump(menu)
+        items = [menu.getChildAtIndex(i) for i in range(menu.childCount)]
+        copy = [item for item in items
+                if item.getRole() == pyatspi.ROLE_MENU_ITEM and item.name.split("\t")[0] == "Copy"]
+        expect(copy, f"no item 'Copy' in the {name}'s context menu")
+        expect(copy[0].queryAction().nActions > 0, f"the {name}'s Copy cannot be pressed")
+        key("Escape")
+        wait_for(f"the focus back in the {name}", lambda: focused(node))
+    for kind in kinds:
+        pyatspi.Registry.deregisterEventListener(listener, kind)
 
 
 if __name__ == "__main__":

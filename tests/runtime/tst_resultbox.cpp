@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 using namespace runtime;
 
 class tst_ResultBox : public WindowTestCase
@@ -31,6 +33,10 @@ private Q_SLOTS:
     void wideLinesShrinkThenElide();
     void shrinksToTheLargestSizeThatFits_data();
     void shrinksToTheLargestSizeThatFits();
+    void contrastRatio_data();
+    void contrastRatio();
+    void focusFrameStandsOut_data();
+    void focusFrameStandsOut();
 };
 
 namespace
@@ -216,6 +222,65 @@ void tst_ResultBox::shrinksToTheLargestSizeThatFits()
         picked.insert(paintedSize);
     }
     QCOMPARE(picked.size(), normal - smallest + 1);
+}
+
+void tst_ResultBox::contrastRatio_data()
+{
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::newRow("same") << QColor(0x30, 0x8c, 0xc6) << QColor(0x30, 0x8c, 0xc6) << 1.0;
+    // The grey that just passes for body text on white.
+    QTest::newRow("grey on white") << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54;
+    QTest::newRow("order free") << QColor(Qt::white) << QColor(0x76, 0x76, 0x76) << 4.54;
+}
+
+void tst_ResultBox::contrastRatio()
+{
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QVERIFY2(qAbs(ContrastRatio(a, b) - ratio) < 0.01,
+             qPrintable(QString::number(ContrastRatio(a, b))));
+}
+
+void tst_ResultBox::focusFrameStandsOut_data()
+{
+    QTest::addColumn<QColor>("highlight");
+    QTest::addColumn<QColor>("box");
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<bool>("kept");
+    // The toolkit's own light palette: its highlight is already clear enough.
+    QTest::newRow("light") << QColor(0x30, 0x8c, 0xc6) << QColor(Qt::white)
+                           << QColor(0xef, 0xef, 0xef) << true;
+    QTest::newRow("dark") << QColor(0x30, 0x8c, 0xc6) << QColor(0x10, 0x14, 0x18)
+                          << QColor(0x20, 0x24, 0x28) << true;
+    QTest::newRow("pale highlight")
+        << QColor(0xa0, 0xc8, 0xf0) << QColor(Qt::white) << QColor(0xf0, 0xf0, 0xf0) << false;
+    QTest::newRow("dim highlight") << QColor(0x2a, 0x3a, 0x50) << QColor(0x10, 0x14, 0x18)
+                                   << QColor(0x20, 0x24, 0x28) << false;
+    QTest::newRow("light box, dark window")
+        << QColor(0x10, 0x30, 0x60) << QColor(Qt::white) << QColor(Qt::black) << false;
+}
+
+void tst_ResultBox::focusFrameStandsOut()
+{
+    QFETCH(QColor, highlight);
+    QFETCH(QColor, box);
+    QFETCH(QColor, window);
+    QFETCH(bool, kept);
+    const QColor frame = FocusFrameColour(highlight, box, window);
+    QVERIFY2(ContrastRatio(frame, box) >= 3, qPrintable(frame.name()));
+    QVERIFY2(ContrastRatio(frame, window) >= 3, qPrintable(frame.name()));
+    if (kept) {
+        QCOMPARE(frame, highlight);
+    } else {
+        // Still the highlight's colour, only lighter or darker.
+        QVERIFY(frame != highlight);
+        QVERIFY2(qAbs(frame.toHsl().hslHue() - highlight.toHsl().hslHue()) <= 2,
+                 qPrintable(frame.name()));
+    }
 }
 
 QTEST_MAIN(tst_ResultBox)

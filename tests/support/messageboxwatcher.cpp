@@ -52,19 +52,21 @@ bool MessageBoxWatcher::eventFilter(QObject *watched, QEvent *event)
         }
         m_messages.append({box->windowTitle(), box->text(), shownText(*box),
                            box->icon() != QMessageBox::NoIcon, int(box->buttons().size()),
-                           accessible->role(), readTexts});
+                           accessible->role(), readTexts, QRect()});
         // Dismissed from the box's own nested event loop once it has the activation, as a
         // user could only click it then (and then the window's own focus has moved out).
         auto *poll = new QTimer(box);
-        connect(poll, &QTimer::timeout, box, [box, poll, tries = 0]() mutable {
-            if (!box->isActiveWindow() && ++tries < 200)
-                return;
-            poll->stop();
-            if (!box->buttons().isEmpty())
-                box->buttons().constFirst()->click();
-            else
-                box->reject();
-        });
+        connect(poll, &QTimer::timeout, box,
+                [this, box, poll, index = m_messages.size() - 1, tries = 0]() mutable {
+                    if (!box->isActiveWindow() && ++tries < 200)
+                        return;
+                    poll->stop();
+                    m_messages[index].frame = box->frameGeometry();
+                    if (!box->buttons().isEmpty())
+                        box->buttons().constFirst()->click();
+                    else
+                        box->reject();
+                });
         poll->start(0);
     }
     if (box && event->type() == QEvent::Hide && m_reactivation == Reactivation::AtOnce &&

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QList>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,8 @@ public:
         // What a screen reader finds in the box: its role and its static texts.
         QAccessible::Role role;
         QStringList readTexts;
+        // Where the box stood on the screen, frame included, when it was dismissed.
+        QRect frame;
     };
 
     // How the window system hands the activation back when a box closes: later, as the

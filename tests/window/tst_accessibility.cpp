@@ -9,8 +9,12 @@
 #include "windowtest.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 class tst_Accessibility : public WindowTestCase
 {
@@ -20,6 +24,8 @@ private Q_SLOTS:
     void controls_data();
     void controls();
     void windowAndRule();
+    void contextMenusShowTheirItems_data();
+    void contextMenusShowTheirItems();
     void calculationIsAnnounced();
     void rangeMessageIsAnAlert();
     void focusGoesStraightBackAfterTheMessage();
@@ -95,6 +101,61 @@ void tst_Accessibility::windowAndRule()
     // Only the program's own kinds change; any other frame stays what the toolkit makes it.
     QFrame plain(&form);
     QCOMPARE(accessibleOf(&plain)->role(), QAccessible::Border);
+}
+
+void tst_Accessibility::contextMenusShowTheirItems_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("amount") << u"Text1"_s;
+    QTest::newRow("rate") << u"Text2"_s;
+    QTest::newRow("months") << u"Text3"_s;
+    QTest::newRow("result") << u"Picture1"_s;
+}
+
+void tst_Accessibility::contextMenusShowTheirItems()
+{
+    QFETCH(QString, control);
+    Form1 form(unitedStates());
+    QVERIFY(showActive(form));
+    QWidget *widget = form.findChild<QWidget *>(control);
+    QVERIFY(widget);
+    widget->setFocus(Qt::TabFocusReason);
+
+    // Read as a reader would once the menu shows, then closed, so the test never waits on it.
+    QAccessible::Role menuRole = QAccessible::NoRole;
+    QStringList items;
+    QAction *copy = nullptr;
+    QTimer read;
+    connect(&read, &QTimer::timeout, &form, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        read.stop();
+        QAccessibleInterface *accessible = accessibleOf(menu);
+        menuRole = accessible->role();
+        for (int i = 0; i < accessible->childCount(); ++i) {
+            QAccessibleInterface *item = accessible->child(i);
+            // A shortcut shown beside an item follows a tab; the reader speaks the name before it.
+            const QString name = item->text(QAccessible::Name).section(u'\t', 0, 0);
+            items.append(name);
+            if (name == u"Copy"_s && item->role() == QAccessible::MenuItem &&
+                item->actionInterface() &&
+                item->actionInterface()->actionNames().contains(
+                    QAccessibleActionInterface::pressAction()))
+                copy = qobject_cast<QAction *>(item->object());
+        }
+        menu->close();
+    });
+    read.start(0);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, widget->rect().center(),
+                              widget->mapToGlobal(widget->rect().center()));
+    QApplication::sendEvent(widget, &request);
+
+    // An entry box's menu pops up and returns; the result box's runs until it closes.
+    QTRY_COMPARE(menuRole, QAccessible::PopupMenu);
+    QVERIFY2(items.contains(u"Copy"_s), qPrintable(items.join(u" | "_s)));
+    // Each item can be pressed from the reader, not just read.
+    QVERIFY(copy);
 }
 
 void tst_Accessibility::calculationIsAnnounced()

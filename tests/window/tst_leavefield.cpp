@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -114,6 +115,12 @@ void tst_LeaveField::leaving()
     if (!prompt.isEmpty()) {
         QCOMPARE(watcher.messages().first().title, u"Invalid Parameter"_qs);
         QCOMPARE(watcher.lastText(), prompt);
+        // The screen has room beside the window, so the message hides nothing of it: the user
+        // reads the message with the entry it is about in view.
+        const QRect message = watcher.messages().first().frame;
+        QVERIFY(form.screen()->availableGeometry().contains(message));
+        QVERIFY2(!message.intersects(form.frameGeometry()),
+                 qPrintable(u"message at %1,%2"_s.arg(message.x()).arg(message.y())));
     }
     QTRY_COMPARE(focusName(), focusAfter);
     QCOMPARE(leaving->text(), entry);
