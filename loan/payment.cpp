@@ -6,15 +6,17 @@
 
 #include "currency.h"
 #include "monthlypayment.h"
+#include "numbers.h"
 
 namespace loan
 {
 
 using namespace runtime;
 
-void CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox, const EntryBox &monthsBox,
-                      ResultBox &resultBox, const QLocale &regional,
-                      const core::PaymentFieldNames &fieldNames)
+CalculatedPayment CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox,
+                                   const EntryBox &monthsBox, ResultBox &resultBox,
+                                   const QLocale &regional,
+                                   const core::PaymentFieldNames &fieldNames)
 {
     // Every text is copied out before any is converted.
     const QString rateText = ReadText(rateBox);
@@ -24,6 +26,9 @@ void CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox, const 
 
     ClearBox(resultBox);
     PrintInBox(resultBox, core::CurrencyText(payment, regional));
+    // The payment's own conversions passed, so these cannot fail, and give the same numbers.
+    return {core::StrictValue(amountText, regional), core::StrictValue(rateText, regional),
+            core::StrictValue(monthsText, regional), payment};
 }
 
 } // namespace loan

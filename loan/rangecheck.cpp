@@ -17,9 +17,14 @@ bool CheckRange(double lowerBound, double upperBound, const QString &entry,
     const double value = core::LeadingValue(entry);
     const bool withinBounds = value >= lowerBound && value <= upperBound;
     if (!withinBounds)
-        runtime::ShowMessage(core::RangePrompt(lowerBound, upperBound, fieldName),
-                             QStringLiteral("Invalid Parameter"));
+        ReportOutOfRange(lowerBound, upperBound, fieldName);
     return withinBounds;
+}
+
+void ReportOutOfRange(double lowerBound, double upperBound, const QString &fieldName)
+{
+    runtime::ShowMessage(core::RangePrompt(lowerBound, upperBound, fieldName),
+                         QStringLiteral("Invalid Parameter"));
 }
 
 } // namespace loan

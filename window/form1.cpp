@@ -6,9 +6,11 @@
 
 #include "handlers.h"
 #include "layout.h"
-#include "payment.h"
 #include "rangecheck.h"
+#include "schedule.h"
 
+#include <QAction>
+#include <QDialog>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -69,6 +71,15 @@ Form1::Form1(const QLocale &regional, QWidget *parent)
     ConnectHandler(Text1, &runtime::EntryBox::leftByUser, this, &Form1::Text1_LostFocus);
     ConnectHandler(Text2, &runtime::EntryBox::leftByUser, this, &Form1::Text2_LostFocus);
     ConnectHandler(Text3, &runtime::EntryBox::leftByUser, this, &Form1::Text3_LostFocus);
+    // The payment schedule, from the result box: its context menu (below Copy), Enter, Space
+    // and a double click.
+    auto *schedule = new QAction(QStringLiteral("Payment &Schedule\u2026"), Picture1);
+    schedule->setObjectName(QStringLiteral("PaymentSchedule"));
+    Picture1->addAction(schedule);
+    Picture1->setAccessibleDescription(QStringLiteral("Press Enter for the payment schedule"));
+    ConnectHandler(schedule, &QAction::triggered, this, &Form1::Picture1_Activate, focusField);
+    ConnectHandler(Picture1, &runtime::ResultBox::activated, this, &Form1::Picture1_Activate,
+                   focusField);
 
     setFixedSize(layout::inPixels(layout::ClientArea).size());
     // The layout is absolute, so a maximise button would only enlarge empty space.
@@ -148,8 +159,13 @@ bool Form1::focusNextPrevChild(bool next)
 
 void Form1::CalculatePayment()
 {
-    loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1, m_regional,
-                           {m_fields[0].name, m_fields[1].name, m_fields[2].name});
+    Calculate();
+}
+
+loan::CalculatedPayment Form1::Calculate()
+{
+    return loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1, m_regional,
+                                  {m_fields[0].name, m_fields[1].name, m_fields[2].name});
 }
 
 bool Form1::CheckRange(double lowerBound, double upperBound, const QString &entry,
@@ -209,4 +225,27 @@ void Form1::FocusField(const QString &fieldName)
         if (field.name == fieldName)
             runtime::GiveFocus(*field.box);
     }
+}
+
+void Form1::Picture1_Activate()
+{
+    const loan::CalculatedPayment read = Calculate();
+    // The numbers the calculation read, not the leading numbers a range check on leaving reads:
+    // "3,600" months is 3 to that check, but a schedule of 3,600 payments to this one.
+    const double values[] = {read.amount, read.rate, read.months};
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const FieldSpec &field = m_fields[i];
+        if (!(values[i] >= field.lowerBound && values[i] <= field.upperBound)) {
+            loan::ReportOutOfRange(field.lowerBound, field.upperBound, field.name);
+            runtime::GiveFocus(*field.box);
+            return;
+        }
+    }
+    const core::Schedule schedule = core::AmortisationSchedule(
+        read.amount, read.rate, read.months, read.payment, core::CurrencyDecimals(m_regional));
+    QDialog *window = m_scheduleModule.views().create(schedule, m_regional, this);
+    // Not every window system gives the activation back when a window closes (none does without
+    // a window manager); the focus then goes back to where it was.
+    connect(window, &QDialog::finished, this, [this] { activateWindow(); });
+    window->open();
 }

@@ -5,7 +5,10 @@
 // The program's one window: three entry boxes with their captions, the Calculate button and the
 // result box. Loading the window and clicking Calculate compute the payment; leaving an entry
 // box checks its entry against the field's bounds and, when it is out of them, brings the
-// focus back to the box.
+// focus back to the box. Activating the result box (Enter, Space, a double click, or Payment
+// Schedule in its context menu) calculates as Calculate does and, when the numbers read lie
+// within the fields' bounds, opens the payment schedule; otherwise the first field out of them
+// gets its range message and the focus.
 //
 // The delicate part is the modal range message shown from inside a focus change. Its invariant:
 // one user action that leaves a box out of range brings exactly one message, and afterwards
@@ -26,7 +29,9 @@
 #pragma once
 
 #include "entrybox.h"
+#include "payment.h"
 #include "resultbox.h"
+#include "schedulemodule.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -82,8 +87,11 @@ private:
     void LeaveField(const FieldSpec &field);
     bool AcceptField(const FieldSpec &field);
     void FocusField(const QString &fieldName);
+    void Picture1_Activate();
+    loan::CalculatedPayment Calculate();
 
     const QLocale m_regional;
     const std::array<FieldSpec, 3> m_fields;
     bool m_checkingField = false;
+    ScheduleModule m_scheduleModule;
 };

@@ -19,10 +19,11 @@ namespace
 {
 const QLocale english(QLocale::English, QLocale::UnitedStates);
 
-QString fixed(quint64 hundredths, int decimals)
+QString fixed(qulonglong hundredths, int decimals)
 {
-    const quint64 scale = decimals == 5 ? 100000 : 100;
-    return u"%1.%2"_s.arg(hundredths / scale).arg(hundredths % scale, decimals, 10, u'0');
+    const qulonglong scale = decimals == 5 ? 100000 : 100;
+    return QString::number(hundredths / scale) + u'.' +
+           QString::number(hundredths % scale).rightJustified(decimals, u'0');
 }
 } // namespace
 

@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The payment schedule's module, loaded from beside the program the first time its window is
+// asked for, and kept loaded from then on. A module that cannot be loaded is a runtime error the
+// user is told of in plain words; the program goes on.
+#pragma once
+
+#include "scheduleviews.h"
+
+#include <QPluginLoader>
+
+class ScheduleModule
+{
+public:
+    const schedule::ScheduleViews &views();
+
+private:
+    QPluginLoader m_loader;
+    schedule::ScheduleViews *m_views = nullptr;
+};
