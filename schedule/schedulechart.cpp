@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QLegend>
 #include <QLineSeries>
+#include <QPen>
 #include <QStackedBarSeries>
 
 #include <algorithm>
@@ -96,6 +97,8 @@ QChartView *CreateScheduleChart(const core::Schedule &schedule, const QLocale &r
     auto *principal = new QBarSet(u"Principal"_s);
     auto *balance = new QLineSeries;
     balance->setName(u"Balance"_s);
+    // Apart from both bars' colours, in both themes; added after them, it is drawn over them.
+    balance->setPen(QPen(dark ? QColor(0xff, 0xa0, 0x40) : QColor(0xc0, 0x30, 0x10), 2.5));
     QList<qreal> interests, principals;
     QList<QPointF> balances;
     double highestPayment = 0;
