@@ -7,14 +7,13 @@
 #include "currency.h"
 #include "scheduletext.h"
 
-#include <QBarSet>
+#include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPen>
-#include <QStackedBarSeries>
 
 #include <algorithm>
 #include <cmath>
@@ -93,29 +92,41 @@ QChartView *CreateScheduleChart(const core::Schedule &schedule, const QLocale &r
     chart->legend()->setLabelColor(palette.color(QPalette::WindowText));
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    auto *interest = new QBarSet(u"Interest"_s);
-    auto *principal = new QBarSet(u"Principal"_s);
+    // Each payment a step as wide as the payment, interest below and principal stacked on it:
+    // a bar per payment, drawn as two areas, so a long loan costs a few shapes, not hundreds.
+    auto *interestTop = new QLineSeries;
+    auto *paymentTop = new QLineSeries;
+    auto *zero = new QLineSeries;
     auto *balance = new QLineSeries;
     balance->setName(u"Balance"_s);
-    // Apart from both bars' colours, in both themes; added after them, it is drawn over them.
+    // Apart from both parts' colours, in both themes; added after them, it is drawn over them.
     balance->setPen(QPen(dark ? QColor(0xff, 0xa0, 0x40) : QColor(0xc0, 0x30, 0x10), 2.5));
-    QList<qreal> interests, principals;
-    QList<QPointF> balances;
+    QList<QPointF> interests, paymentTops, zeros, balances;
     double highestPayment = 0;
     for (const core::ScheduleRow &row : schedule.rows) {
-        interests.append(core::MajorUnits(row.interest, schedule.decimals));
-        principals.append(core::MajorUnits(row.principal, schedule.decimals));
-        balances.append(QPointF(row.number - 1, core::MajorUnits(row.balance, schedule.decimals)));
-        highestPayment = std::max(highestPayment, core::MajorUnits(row.payment, schedule.decimals));
+        const double x = row.number - 1;
+        const double paid = core::MajorUnits(row.payment, schedule.decimals);
+        const double interest = core::MajorUnits(row.interest, schedule.decimals);
+        for (const double edge : {x - 0.5, x + 0.5}) {
+            interests.append(QPointF(edge, interest));
+            paymentTops.append(QPointF(edge, paid));
+            zeros.append(QPointF(edge, 0));
+        }
+        balances.append(QPointF(x, core::MajorUnits(row.balance, schedule.decimals)));
+        highestPayment = std::max(highestPayment, paid);
     }
-    interest->append(interests);
-    principal->append(principals);
+    interestTop->append(interests);
+    paymentTop->append(paymentTops);
+    zero->append(zeros);
     balance->append(balances);
-    auto *bars = new QStackedBarSeries;
-    bars->append(interest);
-    bars->append(principal);
-    bars->setBarWidth(1.0);
-    chart->addSeries(bars);
+    auto *interestArea = new QAreaSeries(interestTop, zero);
+    interestArea->setName(u"Interest"_s);
+    auto *principalArea = new QAreaSeries(paymentTop, interestTop);
+    principalArea->setName(u"Principal"_s);
+    for (QAreaSeries *area : {interestArea, principalArea})
+        area->setPen(Qt::NoPen);
+    chart->addSeries(interestArea);
+    chart->addSeries(principalArea);
     chart->addSeries(balance);
 
     const int count = int(schedule.rows.size());
@@ -132,8 +143,10 @@ QChartView *CreateScheduleChart(const core::Schedule &schedule, const QLocale &r
          {static_cast<QAbstractAxis *>(months), static_cast<QAbstractAxis *>(payments),
           static_cast<QAbstractAxis *>(owed)})
         paintAxis(axis, palette);
-    bars->attachAxis(months);
-    bars->attachAxis(payments);
+    for (QAreaSeries *area : {interestArea, principalArea}) {
+        area->attachAxis(months);
+        area->attachAxis(payments);
+    }
     balance->attachAxis(months);
     balance->attachAxis(owed);
 

@@ -20,8 +20,11 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -61,7 +64,6 @@ ScheduleWindow::ScheduleWindow(const core::Schedule &schedule, const QLocale &re
     // frame quick for a long loan.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(false);
     m_table->setCurrentIndex(m_table->model()->index(0, 0));
 
@@ -95,11 +97,26 @@ ScheduleWindow::ScheduleWindow(const core::Schedule &schedule, const QLocale &re
     layout->addLayout(body, 1);
     layout->addWidget(buttons);
 
-    // The table shows all its columns without a horizontal scroll bar.
-    m_table->resizeColumnsToContents();
+    // The table shows all its columns without a horizontal scroll bar. The widest cell of a
+    // column is its longest text (the total, the first balance), measured once, not per row.
+    const QList<QStringList> cells = core::ScheduleCells(schedule, regional);
+    const QStringList header = core::ScheduleHeader();
+    const QFontMetrics cellMetrics(m_table->font());
+    QFont bold = m_table->font();
+    bold.setBold(true);
+    const QFontMetrics totalMetrics(bold);
+    const int padding = 2 * (m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 8;
     int tableWidth = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < m_table->model()->columnCount(); ++column)
-        tableWidth += m_table->columnWidth(column);
+    for (int column = 0; column < header.size(); ++column) {
+        int widest = m_table->horizontalHeader()->sectionSizeHint(column);
+        for (qsizetype row = 0; row < cells.size(); ++row) {
+            const QFontMetrics &metrics = row + 1 == cells.size() ? totalMetrics : cellMetrics;
+            widest =
+                std::max(widest, metrics.horizontalAdvance(cells.at(row).at(column)) + padding);
+        }
+        m_table->setColumnWidth(column, widest);
+        tableWidth += widest;
+    }
     m_table->setFixedWidth(tableWidth);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <QWindow>
 
 using runtime::ConnectHandler;
@@ -64,6 +65,7 @@ Form1::Form1(const QLocale &regional, QWidget *parent)
     Line1->setBackgroundRole(QPalette::WindowText);
     Line1->setAutoFillBackground(true);
     Command1->installEventFilter(this);
+    Picture1->installEventFilter(this);
 
     // After an entry that is no number has been reported, the user mends it where it stands.
     const auto focusField = [this](const QString &fieldName) { FocusField(fieldName); };
@@ -124,6 +126,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    // The user is heading for the schedule: its module is loaded while the hand is still on its
+    // way to the key, never during start-up.
+    if (watched == Picture1 && (event->type() == QEvent::FocusIn || event->type() == QEvent::Enter))
+        QTimer::singleShot(0, this, [this] { m_scheduleModule.preload(); });
     return QWidget::eventFilter(watched, event);
 }
 

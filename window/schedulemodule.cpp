@@ -26,3 +26,12 @@ const schedule::ScheduleViews &ScheduleModule::views()
     }
     return *m_views;
 }
+
+void ScheduleModule::preload() noexcept
+{
+    try {
+        views();
+    } catch (const core::RuntimeError &) {
+        // Said when the user opens the schedule, not before.
+    }
+}

@@ -15,6 +15,9 @@ class ScheduleModule
 {
 public:
     const schedule::ScheduleViews &views();
+    // Loads the module now if it is not loaded yet, so that the schedule opens at once when it
+    // is asked for; a module that cannot be loaded is reported only then.
+    void preload() noexcept;
 
 private:
     QPluginLoader m_loader;
