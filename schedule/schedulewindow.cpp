@@ -81,6 +81,8 @@ ScheduleWindow::ScheduleWindow(const core::Schedule &schedule, const QLocale &re
     auto *buttons = new QDialogButtonBox(this);
     auto *copyButton = buttons->addButton(u"Copy &Table"_s, QDialogButtonBox::ActionRole);
     QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
+    // The style's icon is drawn for light palettes only.
+    close->setIcon(QIcon());
     copyButton->setObjectName(u"CopyTable"_s);
     close->setObjectName(u"Close"_s);
     // Enter in the table must not close the window.
