@@ -6,15 +6,17 @@
 
 #include "currency.h"
 #include "monthlypayment.h"
+#include "numbers.h"
 
 namespace loan
 {
 
 using namespace runtime;
 
-void CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox, const EntryBox &monthsBox,
-                      ResultBox &resultBox, const RegionalSettings &regional,
-                      const core::PaymentFieldNames &fieldNames)
+CalculatedPayment CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox,
+                                   const EntryBox &monthsBox, ResultBox &resultBox,
+                                   const RegionalSettings &regional,
+                                   const core::PaymentFieldNames &fieldNames)
 {
     // Every text is copied out before any is converted.
     const QString rateText = ReadText(rateBox);
@@ -25,6 +27,10 @@ void CalculatePayment(const EntryBox &amountBox, const EntryBox &rateBox, const 
 
     ClearBox(resultBox);
     PrintInBox(resultBox, core::CurrencyText(payment, regional.money));
+    // The payment's own conversions passed, so these cannot fail, and give the same numbers.
+    return {core::StrictValue(amountText, regional.numbers),
+            core::StrictValue(rateText, regional.numbers),
+            core::StrictValue(monthsText, regional.numbers), payment};
 }
 
 } // namespace loan

@@ -17,9 +17,15 @@ bool CheckRange(double lowerBound, double upperBound, const QString &entry,
     const double value = core::LeadingValue(entry);
     const bool withinBounds = value >= lowerBound && value <= upperBound;
     if (!withinBounds)
-        runtime::ShowMessage(core::RangePrompt(lowerBound, upperBound, fieldName),
-                             QStringLiteral("Invalid Parameter"), box);
+        ReportOutOfRange(lowerBound, upperBound, fieldName, box);
     return withinBounds;
+}
+
+void ReportOutOfRange(double lowerBound, double upperBound, const QString &fieldName,
+                      const QWidget *box)
+{
+    runtime::ShowMessage(core::RangePrompt(lowerBound, upperBound, fieldName),
+                         QStringLiteral("Invalid Parameter"), box);
 }
 
 } // namespace loan

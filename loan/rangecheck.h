@@ -18,4 +18,9 @@ namespace loan
 bool CheckRange(double lowerBound, double upperBound, const QString &entry,
                 const QString &fieldName, const QWidget *box = nullptr);
 
+// The message CheckRange shows for an entry out of its field's bounds, for a caller that has
+// judged the entry by other means.
+void ReportOutOfRange(double lowerBound, double upperBound, const QString &fieldName,
+                      const QWidget *box = nullptr);
+
 } // namespace loan

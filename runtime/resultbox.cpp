@@ -10,6 +10,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -139,6 +141,27 @@ void ResultBox::changeEvent(QEvent *event)
     QFrame::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         updateToolTip();
+}
+
+void ResultBox::keyPressEvent(QKeyEvent *event)
+{
+    // As a push button takes them; with a modifier they are someone else's shortcut.
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        !(event->modifiers() & ~Qt::KeypadModifier) && !event->isAutoRepeat()) {
+        Q_EMIT activated();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void ResultBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        Q_EMIT activated();
+        return;
+    }
+    QFrame::mouseDoubleClickEvent(event);
 }
 
 void ResultBox::updateToolTip()

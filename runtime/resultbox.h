@@ -10,7 +10,8 @@
 // nothing can be typed into it. A line wider than the box is painted in a smaller font, down to
 // a size still comfortable to read; only a line too wide even then is cut short, visibly, with
 // an ellipsis, and the whole text is then the box's tooltip. With the focus it is framed in the
-// highlight colour, as clearly as an entry box.
+// highlight colour, as clearly as an entry box. Enter or Space in the focused box, and a double
+// click on it, activate it: what that does is its window's.
 #pragma once
 
 #include <QColor>
@@ -44,11 +45,14 @@ public:
 
 Q_SIGNALS:
     void contentsChanged();
+    void activated();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void changeLines(QStringList lines);

@@ -7,15 +7,18 @@
 #include "captionfont.h"
 #include "handlers.h"
 #include "layout.h"
-#include "payment.h"
 #include "rangecheck.h"
+#include "schedule.h"
 
+#include <QAction>
+#include <QDialog>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <QWindow>
 
 using runtime::ConnectHandler;
@@ -58,6 +61,7 @@ Form1::Form1(const runtime::RegionalSettings &regional, QWidget *parent)
     Line1->setBackgroundRole(QPalette::WindowText);
     Line1->setAutoFillBackground(true);
     Command1->installEventFilter(this);
+    Picture1->installEventFilter(this);
 
     // After an entry that is no number has been reported, the user mends it where it stands.
     const auto focusField = [this](core::EntryField field) { FocusField(field); };
@@ -65,6 +69,15 @@ Form1::Form1(const runtime::RegionalSettings &regional, QWidget *parent)
     ConnectHandler(Text1, &runtime::EntryBox::leftByUser, this, &Form1::Text1_LostFocus);
     ConnectHandler(Text2, &runtime::EntryBox::leftByUser, this, &Form1::Text2_LostFocus);
     ConnectHandler(Text3, &runtime::EntryBox::leftByUser, this, &Form1::Text3_LostFocus);
+    // The payment schedule, from the result box: its context menu (below Copy), Enter, Space
+    // and a double click.
+    auto *schedule = new QAction(QStringLiteral("Payment &Schedule\u2026"), Picture1);
+    schedule->setObjectName(QStringLiteral("PaymentSchedule"));
+    Picture1->addAction(schedule);
+    Picture1->setAccessibleDescription(QStringLiteral("Press Enter for the payment schedule"));
+    ConnectHandler(schedule, &QAction::triggered, this, &Form1::Picture1_Activate, focusField);
+    ConnectHandler(Picture1, &runtime::ResultBox::activated, this, &Form1::Picture1_Activate,
+                   focusField);
 
     setFixedSize(layout::inPixels(layout::ClientArea).size());
     // The layout is absolute, so a maximise button would only enlarge empty space.
@@ -126,6 +139,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    // The user is heading for the schedule: its module is loaded while the hand is still on its
+    // way to the key, never during start-up.
+    if (watched == Picture1 && (event->type() == QEvent::FocusIn || event->type() == QEvent::Enter))
+        QTimer::singleShot(0, this, [this] { m_scheduleModule.preload(); });
     return QWidget::eventFilter(watched, event);
 }
 
@@ -161,19 +178,18 @@ bool Form1::focusNextPrevChild(bool next)
 
 void Form1::CalculatePayment()
 {
-    loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1, m_regional,
-                           {m_fields[0].name, m_fields[1].name, m_fields[2].name});
+    Calculate();
+}
+
+loan::CalculatedPayment Form1::Calculate()
+{
+    return loan::CalculatePayment(*Text1, *Text2, *Text3, *Picture1, m_regional,
+                                  {m_fields[0].name, m_fields[1].name, m_fields[2].name});
 }
 
 bool Form1::CheckRange(double lowerBound, double upperBound, const QString &entry,
-                       const QString &fieldName)
+                       const QString &fieldName, const QWidget *box)
 {
-    // The message is about the box of that field, which it must not hide.
-    const QWidget *box = nullptr;
-    for (const FieldSpec &field : m_fields) {
-        if (field.name == fieldName)
-            box = field.box;
-    }
     return loan::CheckRange(lowerBound, upperBound, entry, fieldName, box);
 }
 
@@ -216,7 +232,9 @@ bool Form1::AcceptField(const FieldSpec &field)
     if (m_checkingField)
         return true;
     const QScopedValueRollback checking(m_checkingField, true);
-    if (CheckRange(field.lowerBound, field.upperBound, runtime::ReadText(*field.box), field.name))
+    // The message is about this box, which it must not hide.
+    if (CheckRange(field.lowerBound, field.upperBound, runtime::ReadText(*field.box), field.name,
+                   field.box))
         return true;
     runtime::GiveFocus(*field.box);
     return false;
@@ -228,4 +246,27 @@ void Form1::FocusField(core::EntryField field)
         if (spec.field == field)
             runtime::GiveFocus(*spec.box);
     }
+}
+
+void Form1::Picture1_Activate()
+{
+    const loan::CalculatedPayment read = Calculate();
+    // The numbers the calculation read, not the leading numbers a range check on leaving reads:
+    // "3,600" months is 3 to that check, but a schedule of 3,600 payments to this one.
+    const double values[] = {read.amount, read.rate, read.months};
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const FieldSpec &field = m_fields[i];
+        if (!(values[i] >= field.lowerBound && values[i] <= field.upperBound)) {
+            loan::ReportOutOfRange(field.lowerBound, field.upperBound, field.name, field.box);
+            runtime::GiveFocus(*field.box);
+            return;
+        }
+    }
+    const core::Schedule schedule = core::AmortisationSchedule(
+        read.amount, read.rate, read.months, read.payment, core::CurrencyDecimals(m_regional.money));
+    QDialog *window = m_scheduleModule.views().create(schedule, m_regional.money, this);
+    // Not every window system gives the activation back when a window closes (none does without
+    // a window manager); the focus then goes back to where it was.
+    connect(window, &QDialog::finished, this, [this] { activateWindow(); });
+    window->open();
 }

@@ -5,7 +5,10 @@
 // The program's one window: three entry boxes with their captions, the Calculate button and the
 // result box. Loading the window and clicking Calculate compute the payment; leaving an entry
 // box checks its entry against the field's bounds and, when it is out of them, brings the
-// focus back to the box.
+// focus back to the box. Activating the result box (Enter, Space, a double click, or Payment
+// Schedule in its context menu) calculates as Calculate does and, when the numbers read lie
+// within the fields' bounds, opens the payment schedule; otherwise the first field out of them
+// gets its range message and the focus.
 //
 // The delicate part is the modal range message shown from inside a focus change. Its invariant:
 // one user action that leaves a box out of range brings exactly one message, and afterwards
@@ -28,7 +31,9 @@
 #include "entrybox.h"
 #include "errors.h"
 #include "regionalsettings.h"
+#include "payment.h"
 #include "resultbox.h"
+#include "schedulemodule.h"
 
 #include <QWidget>
 
@@ -55,8 +60,9 @@ public:
     explicit Form1(const runtime::RegionalSettings &regional, QWidget *parent = nullptr);
 
     void CalculatePayment();
+    // `box`, where given, is the box the entry comes from, which the message keeps in view.
     bool CheckRange(double lowerBound, double upperBound, const QString &entry,
-                    const QString &fieldName);
+                    const QString &fieldName, const QWidget *box = nullptr);
 
     // The controls, under the names of the form description; the window owns them.
     runtime::EntryBox *const Text1;
@@ -91,8 +97,11 @@ private:
     void LeaveField(const FieldSpec &field);
     bool AcceptField(const FieldSpec &field);
     void FocusField(core::EntryField field);
+    void Picture1_Activate();
+    loan::CalculatedPayment Calculate();
 
     const runtime::RegionalSettings m_regional;
     const std::array<FieldSpec, 3> m_fields;
     bool m_checkingField = false;
+    ScheduleModule m_scheduleModule;
 };

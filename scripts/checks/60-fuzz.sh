@@ -14,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 seconds=${FUZZ_SECONDS:-15}
-targets=(leadingvalue strictvalue boundtext currencytext rangeprompt payment)
+targets=(leadingvalue strictvalue boundtext currencytext rangeprompt payment schedule)
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLOAN_FUZZ=ON -DBUILD_TESTING=OFF -DLOAN_BUILD_BENCH=OFF >/dev/null

@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "schedule.h"
+
+#include <cmath>
+
+namespace core
+{
+
+namespace
+{
+// Wide enough for a balance times a rate of seventeen significant digits.
+__extension__ typedef __int128 Wide;
+
+struct Decimal {
+    Wide digits = 0;
+    int scale = 0;
+};
+
+// The shortest decimal that reads back as the value: the rate as it was typed, not the binary
+// fraction nearest to it, so 0.10 times 150 is 15 exactly.
+Decimal shortestDecimal(double value)
+{
+    const QString text = QLocale::c().toString(value, 'f', QLocale::FloatingPointShortest);
+    Decimal decimal;
+    bool fraction = false;
+    for (const QChar c : text) {
+        if (c == u'.') {
+            fraction = true;
+        } else if (c.isDigit()) {
+            decimal.digits = decimal.digits * 10 + c.digitValue();
+            decimal.scale += fraction ? 1 : 0;
+        }
+    }
+    if (value < 0)
+        decimal.digits = -decimal.digits;
+    return decimal;
+}
+
+Wide powerOfTen(int exponent)
+{
+    Wide power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power *= 10;
+    return power;
+}
+
+// numerator / denominator, half away from zero; the denominator is positive.
+qint64 roundedQuotient(Wide numerator, Wide denominator)
+{
+    const Wide magnitude = numerator < 0 ? -numerator : numerator;
+    const Wide rounded = (2 * magnitude + denominator) / (2 * denominator);
+    return qint64(numerator < 0 ? -rounded : rounded);
+}
+} // namespace
+
+int CurrencyDecimals(const QLocale &regional)
+{
+    // QLocale keeps the currency's digits to itself; its money text for zero shows them.
+    const QString zeroText = regional.toCurrencyString(0.0);
+    const QString point = regional.decimalPoint();
+    const QString zero = regional.zeroDigit();
+    for (qsizetype at = zeroText.indexOf(point); at >= 0; at = zeroText.indexOf(point, at + 1)) {
+        int decimals = 0;
+        qsizetype next = at + point.size();
+        while (QStringView(zeroText).mid(next).startsWith(zero)) {
+            ++decimals;
+            next += zero.size();
+        }
+        if (decimals > 0)
+            return decimals;
+    }
+    return 0;
+}
+
+qint64 MinorUnits(double value, int decimals)
+{
+    // The money text is this fixed-point spelling in the regional digits: same rounding.
+    const QString fixed = QLocale::c().toString(value, 'f', decimals);
+    qint64 units = 0;
+    for (const QChar c : fixed) {
+        if (c.isDigit())
+            units = units * 10 + c.digitValue();
+    }
+    return fixed.startsWith(u'-') ? -units : units;
+}
+
+double MajorUnits(qint64 minorUnits, int decimals)
+{
+    // Both operands are exact, so the quotient is the double nearest to the decimal.
+    return double(minorUnits) / double(qint64(powerOfTen(decimals)));
+}
+
+Schedule AmortisationSchedule(double amount, double annualRate, double months, double payment,
+                              int decimals)
+{
+    constexpr int monthsPerYear = 12;
+    constexpr double longest = 360;
+    Schedule schedule;
+    schedule.decimals = decimals;
+    schedule.annualRate = annualRate;
+    schedule.amount = MinorUnits(amount, decimals);
+    schedule.payment = MinorUnits(payment, decimals);
+    if (!(amount > 0 && annualRate > 0 && months >= 1 && months <= longest && payment > 0))
+        return schedule;
+
+    const Decimal rate = shortestDecimal(annualRate);
+    const Wide denominator = monthsPerYear * powerOfTen(rate.scale);
+    const int count = int(std::ceil(months));
+    schedule.rows.reserve(size_t(count));
+    qint64 balance = schedule.amount;
+    for (int number = 1; number <= count && balance > 0; ++number) {
+        const qint64 interest = roundedQuotient(Wide(balance) * rate.digits, denominator);
+        ScheduleRow row{number, schedule.payment, interest, schedule.payment - interest, 0};
+        if (number == count || row.principal >= balance) {
+            row.principal = balance;
+            row.payment = interest + balance;
+        }
+        balance -= row.principal;
+        row.balance = balance;
+        schedule.totalPaid += row.payment;
+        schedule.totalInterest += row.interest;
+        schedule.totalPrincipal += row.principal;
+        schedule.rows.push_back(row);
+    }
+    return schedule;
+}
+
+} // namespace core

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The amortisation schedule of a level-payment loan, exact in integer minor units of the
+// currency (cents, or whole yen: as many decimals as the money text shows). The amount and the
+// level payment are taken as the money text shows them; each month's interest is the balance
+// before it times the annual rate / 12, the rate taken as the decimal it was typed as, rounded
+// to the minor unit half away from zero; the principal is the rest of the payment. The last
+// payment clears the balance exactly (its principal is the balance before it), so the balance
+// ends at zero and the principal parts sum to the amount. There are as many payments as the
+// month count rounded up, fewer only where rounded payments would clear the loan early: a
+// payment never takes the balance below zero.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QtGlobal>
+
+#include <vector>
+
+namespace core
+{
+
+struct ScheduleRow {
+    int number;
+    qint64 payment;
+    qint64 interest;
+    qint64 principal;
+    // Owed after this payment.
+    qint64 balance;
+};
+
+struct Schedule {
+    // Minor units per currency unit are 10 to this power.
+    int decimals = 0;
+    qint64 amount = 0;
+    double annualRate = 0;
+    // The level payment; the last row's may differ.
+    qint64 payment = 0;
+    std::vector<ScheduleRow> rows;
+    qint64 totalPaid = 0;
+    qint64 totalInterest = 0;
+    qint64 totalPrincipal = 0;
+};
+
+// How many decimals the regional settings' money text has (2 for dollars and euros, 0 for yen).
+int CurrencyDecimals(const QLocale &regional);
+
+// A finite value in minor units, rounded exactly as the money text rounds it.
+qint64 MinorUnits(double value, int decimals);
+
+// The number a count of minor units stands for (nearest double), for formatting and charts.
+double MajorUnits(qint64 minorUnits, int decimals);
+
+// For a positive amount and rate, a month count from 1 to 360 and the payment the result box
+// shows for them (PaymentFor); other entries are the caller's fault and give no rows.
+Schedule AmortisationSchedule(double amount, double annualRate, double months, double payment,
+                              int decimals);
+
+} // namespace core
