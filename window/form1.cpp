@@ -29,10 +29,11 @@ Form1::Form1(const QLocale &regional, QWidget *parent)
       Picture1(new runtime::ResultBox(this)),
       Label4(new QLabel(QStringLiteral("Your monthly payment is"), this)),
       Command1(new QPushButton(QStringLiteral("Calculate"), this)), Line1(new QFrame(this)),
-      m_regional(regional), m_fields{
-                                {{Text1, QStringLiteral("Amount of Loan"), 1000, 1000000},
-                                 {Text2, QStringLiteral("Annual Interest Rate"), 0.05, 0.25},
-                                 {Text3, QStringLiteral("Length of Loan (in months)"), 1, 360}}}
+      m_regional(regional), m_fields{{
+                                {Text1, QStringLiteral("Amount of Loan"), 1000, 1000000},
+                                {Text2, QStringLiteral("Annual Interest Rate"), 0.05, 0.25},
+                                {Text3, QStringLiteral("Length of Loan (in months)"), 1, 360},
+                            }}
 {
     setWindowTitle(QStringLiteral("Ombrel - Mortgage Calculator"));
     // The geometry is fixed in pixels, so the type is too: at this size, slightly condensed,

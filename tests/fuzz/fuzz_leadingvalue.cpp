@@ -10,6 +10,8 @@
 
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 double leading(const QString &text)
@@ -39,12 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0, count = int(places() % 8) + 1; i < count; ++i)
         spaced.insert(qsizetype(places() % (spaced.size() + 1)), blanks[places() % 3]);
     fuzz::require(same(leading(spaced), value), "extra blanks change nothing",
-                  text + u" | "_qs + spaced + u" -> "_qs + fuzz::exact(value) + u" vs "_qs +
+                  text + u" | "_s + spaced + u" -> "_s + fuzz::exact(value) + u" vs "_s +
                       fuzz::exact(leading(spaced)));
 
     QString bare = text;
     bare.remove(u' ').remove(u'\t').remove(u'\n');
     fuzz::require(same(leading(bare), value), "removing the blanks changes nothing",
-                  text + u" -> "_qs + fuzz::exact(value) + u" vs "_qs + fuzz::exact(leading(bare)));
+                  text + u" -> "_s + fuzz::exact(value) + u" vs "_s + fuzz::exact(leading(bare)));
     return 0;
 }
