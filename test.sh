@@ -5,25 +5,33 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Sets up whatever is missing, builds, and runs every test: the unit and window tests under
-# CTest, then each further check in scripts/checks/ (in name order). Exits non-zero on any
-# failure, after running everything.
+# CTest, then each further check in scripts/checks/ (in name order), each with its time. Exits
+# non-zero on any failure, after running everything. A check that cannot run where it is (it
+# says why in one line) exits with 77 and is counted as skipped, never as passed.
 set -uo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh test || exit 1
 
 passed=0
 failed=0
+skipped=0
 failures=()
+skips=()
 run_check() {
-    local name=$1
+    local name=$1 start=$SECONDS status=0
     shift
     echo "=== $name"
-    if "$@"; then
+    "$@" || status=$?
+    if ((status == 0)); then
         passed=$((passed + 1))
+    elif ((status == 77)); then
+        skipped=$((skipped + 1))
+        skips+=("$name")
     else
         failed=$((failed + 1))
         failures+=("$name")
     fi
+    echo "--- $name: $((SECONDS - start)) s"
 }
 
 run_check "unit and window tests" \
@@ -33,5 +41,6 @@ for check in scripts/checks/*.sh; do
 done
 
 ((failed)) && echo "Failed: ${failures[*]}"
-echo "checks: $passed passed, $failed failed"
+((skipped)) && echo "Skipped: ${skips[*]}"
+echo "checks: $passed passed, $failed failed, $skipped skipped"
 ((failed == 0))

@@ -31,13 +31,21 @@ LinePosition positionOf(const QStringList &lines, qsizetype offset)
     return {-1, -1};
 }
 
+// What the box last printed, as the reader is told it: the caption and the lines, in one
+// sentence.
+QString newsOf(const QAccessibleInterface *box, const ResultBox *widget)
+{
+    const QString caption = box ? box->text(QAccessible::Name) : QString();
+    return QStringList{caption, widget->lines().join(QLatin1Char(' '))}.join(QLatin1Char(' '));
+}
+
+#if !LOAN_ACCESSIBLE_ANNOUNCEMENT
 QString noticeName()
 {
     return QStringLiteral("notice");
 }
 
-// What the box last printed, told as a notification: the caption and the lines, in one
-// sentence.
+// The news as a notification.
 class NoticeAccessible : public QAccessibleObject
 {
 public:
@@ -55,28 +63,27 @@ public:
     QRect rect() const override { return QRect(m_box->mapToGlobal(QPoint(0, 0)), m_box->size()); }
     QString text(QAccessible::Text t) const override
     {
-        if (t != QAccessible::Name)
-            return QString();
-        const QAccessibleInterface *box = parent();
-        const QString caption = box ? box->text(QAccessible::Name) : QString();
-        return QStringList{caption, m_box->lines().join(QLatin1Char(' '))}.join(QLatin1Char(' '));
+        return t == QAccessible::Name ? newsOf(parent(), m_box) : QString();
     }
 
 private:
     ResultBox *m_box;
 };
+#endif
 
 } // namespace
 
 ResultBoxAccessible::ResultBoxAccessible(ResultBox *box)
-    : QAccessibleWidget(box, QAccessible::EditableText), m_announcedText(box->text()),
-      m_notice(box->findChild<QObject *>(noticeName(), Qt::FindDirectChildrenOnly))
+    : QAccessibleWidget(box, QAccessible::EditableText), m_announcedText(box->text())
 {
+#if !LOAN_ACCESSIBLE_ANNOUNCEMENT
     // An interface made again for the same box tells of the same notification.
+    m_notice = box->findChild<QObject *>(noticeName(), Qt::FindDirectChildrenOnly);
     if (!m_notice) {
         m_notice = new QObject(box);
         m_notice->setObjectName(noticeName());
     }
+#endif
     m_changes =
         QObject::connect(box, &ResultBox::contentsChanged, box, [this] { announceChange(); });
 }
@@ -99,17 +106,26 @@ void ResultBoxAccessible::announceChange()
     // Clearing the box before a payment is printed is no news.
     if (now.isEmpty())
         return;
+#if LOAN_ACCESSIBLE_ANNOUNCEMENT
+    QAccessibleAnnouncementEvent news(box(), newsOf(this, box()));
+    QAccessible::updateAccessibility(&news);
+#else
     QAccessibleEvent shown(child(0), QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 int ResultBoxAccessible::childCount() const
 {
-    return 1;
+    return LOAN_ACCESSIBLE_ANNOUNCEMENT ? 0 : 1;
 }
 
 QAccessibleInterface *ResultBoxAccessible::child(int index) const
 {
+#if LOAN_ACCESSIBLE_ANNOUNCEMENT
+    Q_UNUSED(index);
+    return nullptr;
+#else
     if (index != 0)
         return nullptr;
     if (QAccessibleInterface *known = QAccessible::queryAccessibleInterface(m_notice))
@@ -117,11 +133,17 @@ QAccessibleInterface *ResultBoxAccessible::child(int index) const
     auto *notice = new NoticeAccessible(m_notice, box());
     QAccessible::registerAccessibleInterface(notice);
     return notice;
+#endif
 }
 
 int ResultBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
+#if LOAN_ACCESSIBLE_ANNOUNCEMENT
+    Q_UNUSED(child);
+    return -1;
+#else
     return child && child->object() == m_notice ? 0 : -1;
+#endif
 }
 
 ResultBox *ResultBoxAccessible::box() const

@@ -6,11 +6,17 @@
 // whose buddy it is), whose text and value are the printed lines joined by line
 // feeds, readable through the accessible Text interface, so a screen reader can read the
 // payment. Once a reader has asked for a box, it is told of every change of the box's text,
-// and each new text is shown to it as a notification (the box's one accessible child), which a
-// reader speaks even while the focus is elsewhere, on the button that printed it.
+// and each new text is announced to it, caption first, which a reader speaks even while the
+// focus is elsewhere, on the button that printed it.
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QtGlobal>
+
+// Qt 6.8 brought an accessible announcement of its own (QAccessibleAnnouncementEvent). Older Qt
+// has none: there the news is shown as a notification, the box's one accessible child, which a
+// reader speaks as it appears (seen with Qt 6.4 and Orca 43).
+#define LOAN_ACCESSIBLE_ANNOUNCEMENT (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
 
 namespace runtime
 {
@@ -51,8 +57,10 @@ private:
 
     // What the reader was last told the box holds.
     QString m_announcedText;
+#if !LOAN_ACCESSIBLE_ANNOUNCEMENT
     // Stands for the notification; owned by the box, so it goes with it.
     QObject *m_notice;
+#endif
     QMetaObject::Connection m_changes;
 };
 

@@ -6,7 +6,8 @@
 
 # Installs whatever Debian packages are missing for a purpose, then configures and builds:
 #   run   the program alone, into build-run/ (no tests, no benchmarks, warnings not fatal);
-#   test  the program, tests and benchmarks, into build/ (warnings fatal).
+#   test  the program, tests and benchmarks, into build/ (warnings fatal);
+#   package  what building, checking and starting the Debian package needs, building nothing.
 # Safe to run again: it only does what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +19,7 @@ run_packages=(cmake make g++ qt6-base-dev qt6-charts-dev qt6-wayland libgl-dev f
 headless_packages=(xvfb xauth xdotool imagemagick)
 # What the tests, checks and benchmarks need on top of the run packages.
 test_packages=(
-    qt6-base-private-dev clang-format clang libclang-rt-14-dev
+    qt6-base-private-dev clang-format clang libclang-rt-dev
     xvfb xauth openbox xdotool imagemagick x11-utils
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi
     desktop-file-utils appstream
@@ -28,6 +29,11 @@ test_packages=(
     dpkg-dev debhelper lintian reuse man-db
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4
     fonts-urw-base35 fonts-noto-core fonts-liberation2
+)
+# What the Debian package check needs on top of the run packages.
+package_packages=(
+    dpkg-dev debhelper lintian desktop-file-utils appstream man-db
+    xvfb xauth openbox xdotool x11-utils dbus dbus-x11 at-spi2-core python3 python3-pyatspi
 )
 
 case $purpose in
@@ -42,8 +48,12 @@ test)
     build=build
     options=(-DBUILD_TESTING=ON -DLOAN_BUILD_BENCH=ON -DLOAN_WARNINGS_AS_ERRORS=ON)
     ;;
+package)
+    packages=("${run_packages[@]}" "${package_packages[@]}")
+    build=
+    ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|package]" >&2
     exit 2
     ;;
 esac
@@ -71,6 +81,7 @@ if ((${#missing[@]})); then
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y "${missing[@]}" >/dev/null
 fi
 
+[[ -n $build ]] || exit 0
 echo "Building into $build/"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

@@ -30,8 +30,8 @@
 
 #include "entrybox.h"
 #include "errors.h"
-#include "regionalsettings.h"
 #include "payment.h"
+#include "regionalsettings.h"
 #include "resultbox.h"
 #include "schedulemodule.h"
 

@@ -89,12 +89,16 @@ done
 log=$work/orca.log
 orca --debug-file="$log" >"$work/orca.out" 2>&1 &
 orca_pid=$!
-for ((tries = 0; tries < 200; tries++)); do
-    grep -q 'ORCA: Starting ATSPI registry' "$log" 2>/dev/null && break
+# The line the reader logs as it begins to listen: Orca 43 (Debian 12) says it starts the AT-SPI
+# registry, Orca 48 (Debian 13) its AT-SPI main event loop.
+started='ORCA: Starting (ATSPI registry|Atspi main event loop)'
+# Within 30 s, however busy the machine.
+for ((tries = 0; tries < 600; tries++)); do
+    grep -Eq "$started" "$log" 2>/dev/null && break
     kill -0 "$orca_pid" 2>/dev/null || break
     sleep 0.05
 done
-if ! grep -q 'ORCA: Starting ATSPI registry' "$log" 2>/dev/null; then
+if ! grep -Eq "$started" "$log" 2>/dev/null; then
     echo "the screen reader did not start" >&2
     cat "$work/orca.out" >&2
     exit 1

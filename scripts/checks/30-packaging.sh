@@ -9,6 +9,7 @@
 # place agree.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
+source scripts/appstream.sh
 id=org.ombrel.MortgageCalculator
 
 status=0
@@ -45,7 +46,7 @@ for file in "${expected[@]}"; do
 done
 [[ -x $stage/usr/bin/mortgage-calculator ]] || fail "the program is not executable"
 metainfo=$stage/usr/share/metainfo/$id.metainfo.xml
-appstreamcli validate --no-net "$metainfo" || fail "the metainfo does not validate"
+appstreamcli validate "${APPSTREAM_OPTIONS[@]}" "$metainfo" || fail "the metainfo does not validate"
 man --warnings -E UTF-8 -l -Tutf8 -Z "$stage/usr/share/man/man1/mortgage-calculator.1" \
     2>&1 >/dev/null | grep . && fail "the manual page has formatting warnings"
 

@@ -46,12 +46,10 @@ void tst_MonthlyPayment::matchesTheExactPayment_data()
     // Computed independently with 50-digit decimal arithmetic.
     QTest::addColumn<double>("exact");
 
-    QTest::newRow("30 years") << u"1000"_qs << u"0.05"_qs << u"360"_qs << 5.3682162301213898;
-    QTest::newRow("one year") << u"1000"_qs << u"0.06"_qs << u"12"_qs << 86.066429707080663;
-    QTest::newRow("fractional months")
-        << u"1000"_qs << u"0.05"_qs << u"36.5"_qs << 29.590308462909765;
-    QTest::newRow("initial entries")
-        << u"120000"_qs << u"0.10"_qs << u"36"_qs << 3872.0624632604984;
+    QTest::newRow("30 years") << u"1000"_s << u"0.05"_s << u"360"_s << 5.3682162301213898;
+    QTest::newRow("one year") << u"1000"_s << u"0.06"_s << u"12"_s << 86.066429707080663;
+    QTest::newRow("fractional months") << u"1000"_s << u"0.05"_s << u"36.5"_s << 29.590308462909765;
+    QTest::newRow("initial entries") << u"120000"_s << u"0.10"_s << u"36"_s << 3872.0624632604984;
 }
 
 // How close the fixed order comes to the true payment; its exact bits are the next test's.
@@ -111,10 +109,10 @@ void tst_MonthlyPayment::readsByTheGivenSettings_data()
 
     const QLocale german(QLocale::German, QLocale::Germany);
     const QLocale swiss(QLocale::German, QLocale::Switzerland);
-    QTest::newRow("us grouped") << english << u"120,000"_qs << u"0.10"_qs << u"36"_s;
-    QTest::newRow("de grouped, comma") << german << u"120.000"_qs << u"0,10"_qs << u"36"_s;
-    QTest::newRow("de period rate") << german << u"120000"_qs << u"0.10"_qs << u"36"_s;
-    QTest::newRow("ch apostrophe") << swiss << u"120\u2019000"_qs << u"0.10"_qs << u"36"_s;
+    QTest::newRow("us grouped") << english << u"120,000"_s << u"0.10"_s << u"36"_s;
+    QTest::newRow("de grouped, comma") << german << u"120.000"_s << u"0,10"_s << u"36"_s;
+    QTest::newRow("de period rate") << german << u"120000"_s << u"0.10"_s << u"36"_s;
+    QTest::newRow("ch apostrophe") << swiss << u"120\u2019000"_s << u"0.10"_s << u"36"_s;
     // In the digits the settings write, or an input method types, with a period in the rate.
     QTest::newRow("ar own digits")
         << QLocale(u"ar_EG"_s) << u"\u0661\u0662\u0660\u0660\u0660\u0660"_s
@@ -141,7 +139,7 @@ void tst_MonthlyPayment::readsByTheGivenSettings()
     QFETCH(QString, rate);
     QFETCH(QString, months);
     COMPARE_EXACT(PaymentFor(amount, rate, months, regional),
-                  PaymentFor(u"120000"_qs, u"0.10"_qs, u"36"_qs, english));
+                  PaymentFor(u"120000"_s, u"0.10"_s, u"36"_s, english));
 }
 
 void tst_MonthlyPayment::pointsAtTheEntryItCannotRead_data()

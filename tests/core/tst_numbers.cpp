@@ -35,23 +35,23 @@ void tst_Numbers::leadingValue_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("plain") << u"120000"_qs << 120000.0;
-    QTest::newRow("tab and line feed") << u"\t1\n2"_qs << 12.0;
-    QTest::newRow("grouping comma stops") << u"120,000"_qs << 120.0;
-    QTest::newRow("trailing unit") << u"36 months"_qs << 36.0;
+    QTest::newRow("plain") << u"120000"_s << 120000.0;
+    QTest::newRow("tab and line feed") << u"\t1\n2"_s << 12.0;
+    QTest::newRow("grouping comma stops") << u"120,000"_s << 120.0;
+    QTest::newRow("trailing unit") << u"36 months"_s << 36.0;
     QTest::newRow("empty") << QString() << 0.0;
-    QTest::newRow("letters") << u"abc"_qs << 0.0;
-    QTest::newRow("minus") << u"-5"_qs << -5.0;
-    QTest::newRow("blank after sign") << u"- 5"_qs << -5.0;
-    QTest::newRow("two signs") << u"--5"_qs << 0.0;
-    QTest::newRow("second point stops") << u"1.5.3"_qs << 1.5;
-    QTest::newRow("leading point") << u".5"_qs << 0.5;
-    QTest::newRow("exponent") << u"1e3"_qs << 1000.0;
-    QTest::newRow("blanks in exponent") << u"1 e - 3"_qs << 0.001;
-    QTest::newRow("e without digits") << u"1e"_qs << 1.0;
-    QTest::newRow("no D exponent") << u"1d2"_qs << 1.0;
-    QTest::newRow("no-break space stops") << u"1\u00a02"_qs << 1.0;
-    QTest::newRow("carriage return stops") << u"1\r2"_qs << 1.0;
+    QTest::newRow("letters") << u"abc"_s << 0.0;
+    QTest::newRow("minus") << u"-5"_s << -5.0;
+    QTest::newRow("blank after sign") << u"- 5"_s << -5.0;
+    QTest::newRow("two signs") << u"--5"_s << 0.0;
+    QTest::newRow("second point stops") << u"1.5.3"_s << 1.5;
+    QTest::newRow("leading point") << u".5"_s << 0.5;
+    QTest::newRow("exponent") << u"1e3"_s << 1000.0;
+    QTest::newRow("blanks in exponent") << u"1 e - 3"_s << 0.001;
+    QTest::newRow("e without digits") << u"1e"_s << 1.0;
+    QTest::newRow("no D exponent") << u"1d2"_s << 1.0;
+    QTest::newRow("no-break space stops") << u"1\u00a02"_s << 1.0;
+    QTest::newRow("carriage return stops") << u"1\r2"_s << 1.0;
     // Digits of every script are digits, and the full-width forms of the period and the signs
     // are those characters; still only a period is a decimal point, and a comma ends a number.
     QTest::newRow("arabic-indic digits") << u"\u0661\u0662"_s << 12.0;
@@ -69,23 +69,23 @@ void tst_Numbers::leadingValue_data()
     QTest::newRow("superscript no digit") << u"2\u00B2"_s << 2.0;
     QTest::newRow("circled no digit") << u"\u2460"_s << 0.0;
     QTest::newRow("lone surrogate stops") << u"1"_s + QChar(0xD835) + u"2"_s << 1.0;
-    QTest::newRow("nan spelled") << u"nan"_qs << 0.0;
-    QTest::newRow("underflow") << u"1e-400"_qs << 0.0;
-    QTest::newRow("negative underflow") << u"-1e-400"_qs << -0.0;
+    QTest::newRow("nan spelled") << u"nan"_s << 0.0;
+    QTest::newRow("underflow") << u"1e-400"_s << 0.0;
+    QTest::newRow("negative underflow") << u"-1e-400"_s << -0.0;
     QTest::newRow("smallest denormal")
-        << u"4.9e-324"_qs << std::numeric_limits<double>::denorm_min();
-    QTest::newRow("rounds to zero") << u"2.4703282292062327e-324"_qs << 0.0;
-    QTest::newRow("largest") << u"1.7976931348623157e308"_qs << std::numeric_limits<double>::max();
-    QTest::newRow("just beyond largest") << u"1.7976931348623159e308"_qs << infinity;
-    QTest::newRow("negative overflow") << u"-1e400"_qs << -infinity;
-    QTest::newRow("plus sign") << u"+5"_qs << 5.0;
-    QTest::newRow("zeros before exponent") << u"0.000e999999"_qs << 0.0;
-    QTest::newRow("zeros before overflow") << u"000.0001e400"_qs << infinity;
-    QTest::newRow("huge exponent") << u"1e99999999999999999999"_qs << infinity;
-    QTest::newRow("many digits") << u"3.14159265358979323846264338327950288"_qs << M_PI;
+        << u"4.9e-324"_s << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("rounds to zero") << u"2.4703282292062327e-324"_s << 0.0;
+    QTest::newRow("largest") << u"1.7976931348623157e308"_s << std::numeric_limits<double>::max();
+    QTest::newRow("just beyond largest") << u"1.7976931348623159e308"_s << infinity;
+    QTest::newRow("negative overflow") << u"-1e400"_s << -infinity;
+    QTest::newRow("plus sign") << u"+5"_s << 5.0;
+    QTest::newRow("zeros before exponent") << u"0.000e999999"_s << 0.0;
+    QTest::newRow("zeros before overflow") << u"000.0001e400"_s << infinity;
+    QTest::newRow("huge exponent") << u"1e99999999999999999999"_s << infinity;
+    QTest::newRow("many digits") << u"3.14159265358979323846264338327950288"_s << M_PI;
     QTest::newRow("longest digits") << QString(32767, u'9') << infinity;
-    QTest::newRow("longest blanks") << QString(32767, u' ') + u"42"_qs << 42.0;
-    QTest::newRow("long fraction") << u"0."_qs + QString(32000, u'0') + u"1e32001"_qs << 1.0;
+    QTest::newRow("longest blanks") << QString(32767, u' ') + u"42"_s << 42.0;
+    QTest::newRow("long fraction") << u"0."_s + QString(32000, u'0') + u"1e32001"_s << 1.0;
 }
 
 void tst_Numbers::leadingValue()
@@ -102,18 +102,18 @@ void tst_Numbers::strictValue_data()
     // Not a number where the text must be rejected.
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("us rate") << u"en_US"_qs << u"0.10"_qs << 0.1;
-    QTest::newRow("us surrounding blanks") << u"en_US"_qs << u"  36 \t"_qs << 36.0;
-    QTest::newRow("us grouping") << u"en_US"_qs << u"120,000"_qs << 120000.0;
-    QTest::newRow("us exponent") << u"en_US"_qs << u"1.5e3"_qs << 1500.0;
-    QTest::newRow("us underflow reads zero") << u"en_US"_qs << u"1e-400"_qs << 0.0;
-    QTest::newRow("de comma") << u"de_DE"_qs << u"0,10"_qs << 0.1;
-    QTest::newRow("de period rate") << u"de_DE"_qs << u"0.10"_qs << 0.1;
-    QTest::newRow("de grouping wins") << u"de_DE"_qs << u"120.000"_qs << 120000.0;
-    QTest::newRow("de no zero group") << u"de_DE"_qs << u"0.125"_qs << 0.125;
-    QTest::newRow("de no zeros group") << u"de_DE"_qs << u"-00.125"_qs << -0.125;
-    QTest::newRow("de grouping and comma") << u"de_DE"_qs << u"1.000,5"_qs << 1000.5;
-    QTest::newRow("ar native digits") << u"ar_EG"_qs << u"\u0661\u0662"_qs << 12.0;
+    QTest::newRow("us rate") << u"en_US"_s << u"0.10"_s << 0.1;
+    QTest::newRow("us surrounding blanks") << u"en_US"_s << u"  36 \t"_s << 36.0;
+    QTest::newRow("us grouping") << u"en_US"_s << u"120,000"_s << 120000.0;
+    QTest::newRow("us exponent") << u"en_US"_s << u"1.5e3"_s << 1500.0;
+    QTest::newRow("us underflow reads zero") << u"en_US"_s << u"1e-400"_s << 0.0;
+    QTest::newRow("de comma") << u"de_DE"_s << u"0,10"_s << 0.1;
+    QTest::newRow("de period rate") << u"de_DE"_s << u"0.10"_s << 0.1;
+    QTest::newRow("de grouping wins") << u"de_DE"_s << u"120.000"_s << 120000.0;
+    QTest::newRow("de no zero group") << u"de_DE"_s << u"0.125"_s << 0.125;
+    QTest::newRow("de no zeros group") << u"de_DE"_s << u"-00.125"_s << -0.125;
+    QTest::newRow("de grouping and comma") << u"de_DE"_s << u"1.000,5"_s << 1000.5;
+    QTest::newRow("ar native digits") << u"ar_EG"_s << u"\u0661\u0662"_s << 12.0;
     QTest::newRow("ar own grouping")
         << u"ar_EG"_s << u"\u0661\u0662\u0660\u066C\u0660\u0660\u0660"_s << 120000.0;
     QTest::newRow("ar period rate") << u"ar_EG"_s << u"\u0660.\u0661\u0660"_s << 0.1;
@@ -133,19 +133,19 @@ void tst_Numbers::strictValue_data()
         << u"ar_EG"_s << u"\u0660\u066C\u0661\u0662\u0665"_s << qQNaN();
     QTest::newRow("us rejects superscript") << u"en_US"_s << u"3\u00B2"_s << qQNaN();
     // Texts that are no number, whatever the settings.
-    for (const QString &locale : {u"en_US"_qs, u"de_DE"_qs}) {
+    for (const QString &locale : {u"en_US"_s, u"de_DE"_s}) {
         const auto row = [&](const char *name, const QString &text) {
             QTest::addRow("%s rejects %s", qPrintable(locale), name) << locale << text << qQNaN();
         };
         row("empty", QString());
-        row("letters", u"abc"_qs);
-        row("trailing unit", u"36 months"_qs);
-        row("blank inside", u"12 0000"_qs);
-        row("overflow", u"1e400"_qs);
-        row("nan", u"nan"_qs);
-        row("nul inside", u"1\u00002"_qs);
+        row("letters", u"abc"_s);
+        row("trailing unit", u"36 months"_s);
+        row("blank inside", u"12 0000"_s);
+        row("overflow", u"1e400"_s);
+        row("nan", u"nan"_s);
+        row("nul inside", u"1\u00002"_s);
         row("very long", QString(32767, u'9'));
-        row("zero group", locale == u"en_US"_qs ? u"0,125"_qs : u"0.125,5"_qs);
+        row("zero group", locale == u"en_US"_s ? u"0,125"_s : u"0.125,5"_s);
     }
 }
 
@@ -193,13 +193,13 @@ void tst_Numbers::boundText_data()
     // Empty where only the reading back matters.
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("zero") << 0.0 << u" 0"_qs;
-    QTest::newRow("negative zero") << -0.0 << u" 0"_qs;
-    QTest::newRow("negative") << -5.0 << u"-5"_qs;
-    QTest::newRow("negative fraction") << -0.05 << u"-0.05"_qs;
-    QTest::newRow("needs 17 digits") << 0.1 + 0.2 << u" 0.30000000000000004"_qs;
-    QTest::newRow("large") << 1e20 << u" 1e+20"_qs;
-    QTest::newRow("small") << 1.5e-7 << u" 1.5e-07"_qs;
+    QTest::newRow("zero") << 0.0 << u" 0"_s;
+    QTest::newRow("negative zero") << -0.0 << u" 0"_s;
+    QTest::newRow("negative") << -5.0 << u"-5"_s;
+    QTest::newRow("negative fraction") << -0.05 << u"-0.05"_s;
+    QTest::newRow("needs 17 digits") << 0.1 + 0.2 << u" 0.30000000000000004"_s;
+    QTest::newRow("large") << 1e20 << u" 1e+20"_s;
+    QTest::newRow("small") << 1.5e-7 << u" 1.5e-07"_s;
     QTest::newRow("max") << std::numeric_limits<double>::max() << QString();
     QTest::newRow("lowest") << std::numeric_limits<double>::lowest() << QString();
     QTest::newRow("min normal") << std::numeric_limits<double>::min() << QString();

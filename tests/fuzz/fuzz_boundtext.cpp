@@ -9,6 +9,8 @@
 
 #include <QRegularExpression>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzz::Input input(data, size);
@@ -17,13 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
 
     const QString text = core::BoundText(number);
-    const QString detail = fuzz::exact(number) + u" -> \""_qs + text + u'"';
-    static const QRegularExpression form(u"^[ -][0-9]+(\\.[0-9]+)?(e[+-][0-9]+)?$"_qs);
+    const QString detail = fuzz::exact(number) + u" -> \""_s + text + u'"';
+    static const QRegularExpression form(u"^[ -][0-9]+(\\.[0-9]+)?(e[+-][0-9]+)?$"_s);
     fuzz::require(form.match(text).hasMatch(), "sign position, digits and a period only", detail);
     fuzz::require((text[0] == u'-') == (number < 0), "a minus exactly for a negative number",
                   detail);
     const double read = core::LeadingValue(text);
     fuzz::require(read == number, "LeadingValue reads BoundText back exactly",
-                  detail + u" -> "_qs + fuzz::exact(read));
+                  detail + u" -> "_s + fuzz::exact(read));
     return 0;
 }

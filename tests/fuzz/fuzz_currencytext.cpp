@@ -12,11 +12,13 @@
 #include <QLocale>
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
-const QStringList settings = {u"en_US"_qs, u"de_DE"_qs, u"fr_FR"_qs, u"C"_qs,
-                              u"de_CH"_qs, u"nl_NL"_qs, u"ja_JP"_qs, u"en_IN"_qs,
-                              u"ar_EG"_qs, u"fa_IR"_qs, u"sv_SE"_qs, u"en_AU"_qs};
+const QStringList settings = {u"en_US"_s, u"de_DE"_s, u"fr_FR"_s, u"C"_s,
+                              u"de_CH"_s, u"nl_NL"_s, u"ja_JP"_s, u"en_IN"_s,
+                              u"ar_EG"_s, u"fa_IR"_s, u"sv_SE"_s, u"en_AU"_s};
 
 bool showsZero(const QString &money)
 {
@@ -34,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString money = core::CurrencyText(amount, locale);
     const QString zero = core::CurrencyText(0.0, locale);
-    const QString detail = locale.name() + u": "_qs + fuzz::exact(amount) + u" -> "_qs + money;
+    const QString detail = locale.name() + u": "_s + fuzz::exact(amount) + u" -> "_s + money;
     if (showsZero(money)) {
         fuzz::require(money == zero, "an amount that shows as zero shows as zero does",
-                      detail + u" vs "_qs + zero);
+                      detail + u" vs "_s + zero);
     } else if (amount < 0) {
         fuzz::require(money != core::CurrencyText(-amount, locale),
                       "a debt does not read like a credit", detail);

@@ -42,13 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0, count = int(places() % 8) + 1; i < count; ++i)
         spaced.insert(qsizetype(places() % (spaced.size() + 1)), blanks[places() % 3]);
     fuzz::require(same(leading(spaced), value), "extra blanks change nothing",
-                  text + u" | "_qs + spaced + u" -> "_qs + fuzz::exact(value) + u" vs "_qs +
+                  text + u" | "_s + spaced + u" -> "_s + fuzz::exact(value) + u" vs "_s +
                       fuzz::exact(leading(spaced)));
 
     QString bare = text;
     bare.remove(u' ').remove(u'\t').remove(u'\n');
     fuzz::require(same(leading(bare), value), "removing the blanks changes nothing",
-                  text + u" -> "_qs + fuzz::exact(value) + u" vs "_qs + fuzz::exact(leading(bare)));
+                  text + u" -> "_s + fuzz::exact(value) + u" vs "_s + fuzz::exact(leading(bare)));
 
     const QString other = fuzz::inOtherDigits(text, std::uint8_t(places()));
     fuzz::require(same(leading(other), value), "other digits change nothing",

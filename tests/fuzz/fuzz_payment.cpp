@@ -13,6 +13,8 @@
 
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 const QLocale english(QLocale::English, QLocale::UnitedStates);
@@ -25,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString amount = texts.value(0);
     const QString rate = texts.value(1);
     const QString months = texts.value(2);
-    const QString detail = amount + u" | "_qs + rate + u" | "_qs + months;
+    const QString detail = amount + u" | "_s + rate + u" | "_s + months;
 
     const auto computed = fuzz::unlessRaised<core::RuntimeError>(
         "the payment raises only runtime errors", detail,
@@ -45,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // entry within the fields' bounds comes near it.
     if (a >= 1e-290 && r >= 1e-4 && n > 0 && n * r >= 1e-6) {
         fuzz::require(payment > 0, "a loan costs a positive payment",
-                      detail + u" -> "_qs + fuzz::exact(payment));
+                      detail + u" -> "_s + fuzz::exact(payment));
         // Total repaid is at least the amount; a hair of rounding is allowed below it.
         fuzz::require(payment * n >= a * (1 - 1e-6), "the payments repay the amount",
-                      detail + u" -> "_qs + fuzz::exact(payment));
+                      detail + u" -> "_s + fuzz::exact(payment));
     }
     return 0;
 }

@@ -11,17 +11,19 @@
 
 #include <QRegularExpression>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 void checkBound(const QString &spelled, double bound, const QString &prompt)
 {
-    static const QRegularExpression form(u"^[ -][0-9][0-9.e+-]*$"_qs);
+    static const QRegularExpression form(u"^[ -][0-9][0-9.e+-]*$"_s);
     fuzz::require(form.match(spelled).hasMatch(), "a bound is a sign position and a number",
                   prompt);
     fuzz::require(spelled[0] == (bound < 0 ? u'-' : u' '), "a blank before a bound of zero or more",
                   prompt);
     fuzz::require(core::LeadingValue(spelled) == bound, "a bound reads back exactly",
-                  prompt + u" for "_qs + fuzz::exact(bound));
+                  prompt + u" for "_s + fuzz::exact(bound));
 }
 } // namespace
 
@@ -35,12 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
 
     const QString prompt = core::RangePrompt(lower, upper, name);
-    const QString opening = u"The "_qs + name + u" must be between "_qs;
+    const QString opening = u"The "_s + name + u" must be between "_s;
     fuzz::require(prompt.startsWith(opening), "the prompt opens with the field name", prompt);
     // A bound holds no blank after its sign position, so the first " and " after the opening
     // separates the two.
     const QString bounds = prompt.mid(opening.size());
-    const qsizetype separator = bounds.indexOf(u" and "_qs, 1);
+    const qsizetype separator = bounds.indexOf(u" and "_s, 1);
     fuzz::require(separator > 0, "the bounds are joined by \" and \"", prompt);
     checkBound(bounds.left(separator), lower, prompt);
     checkBound(bounds.mid(separator + 5), upper, prompt);

@@ -23,8 +23,8 @@ namespace
 {
 const QLocale &locale(int index)
 {
-    static const QLocale locales[] = {QLocale(u"en_US"_qs), QLocale(u"de_DE"_qs),
-                                      QLocale(u"fr_FR"_qs), QLocale::c(), QLocale(u"ar_EG"_s)};
+    static const QLocale locales[] = {QLocale(u"en_US"_s), QLocale(u"de_DE"_s), QLocale(u"fr_FR"_s),
+                                      QLocale::c(), QLocale(u"ar_EG"_s)};
     return locales[index];
 }
 constexpr int localeCount = 5;
@@ -38,7 +38,7 @@ constexpr std::pair<char, int> spellings[] = {{'g', 17},
 
 QString context(const QLocale &locale, const QString &text)
 {
-    return locale.name() + u": \""_qs + text + u'"';
+    return locale.name() + u": \""_s + text + u'"';
 }
 } // namespace
 
@@ -75,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 "StrictValue reads what the settings write", context(settings, written),
                 [&] { return core::StrictValue(written, settings); });
             fuzz::require(read == number, "StrictValue reads back exactly",
-                          context(settings, written) + u" -> "_qs + fuzz::exact(read) +
-                              u", written from "_qs + fuzz::exact(number));
+                          context(settings, written) + u" -> "_s + fuzz::exact(read) +
+                              u", written from "_s + fuzz::exact(number));
         }
     }
     return 0;

@@ -34,28 +34,27 @@ void tst_RangeCheck::checkRange_data()
                                 << (within ? QString() : prompt);
         };
     };
-    const auto amount = rowsFor(u"Amount of Loan"_qs, 1000, 1000000,
-                                u"The Amount of Loan must be between  1000 and  1000000"_qs);
-    const auto rate = rowsFor(u"Annual Interest Rate"_qs, 0.05, 0.25,
-                              u"The Annual Interest Rate must be between  0.05 and  0.25"_qs);
-    const auto months = rowsFor(u"Length of Loan (in months)"_qs, 1, 360,
-                                u"The Length of Loan (in months) must be between  1 and  360"_qs);
-    const auto change =
-        rowsFor(u"Change"_qs, -5, 0.5, u"The Change must be between -5 and  0.5"_qs);
-    amount("amount low bound", u"1000"_qs, true);
-    amount("amount high bound", u"1000000"_qs, true);
-    amount("amount below", u"999"_qs, false);
-    amount("amount above", u"1000000.01"_qs, false);
-    amount("amount grouped", u"120,000"_qs, false);
+    const auto amount = rowsFor(u"Amount of Loan"_s, 1000, 1000000,
+                                u"The Amount of Loan must be between  1000 and  1000000"_s);
+    const auto rate = rowsFor(u"Annual Interest Rate"_s, 0.05, 0.25,
+                              u"The Annual Interest Rate must be between  0.05 and  0.25"_s);
+    const auto months = rowsFor(u"Length of Loan (in months)"_s, 1, 360,
+                                u"The Length of Loan (in months) must be between  1 and  360"_s);
+    const auto change = rowsFor(u"Change"_s, -5, 0.5, u"The Change must be between -5 and  0.5"_s);
+    amount("amount low bound", u"1000"_s, true);
+    amount("amount high bound", u"1000000"_s, true);
+    amount("amount below", u"999"_s, false);
+    amount("amount above", u"1000000.01"_s, false);
+    amount("amount grouped", u"120,000"_s, false);
     amount("amount empty", QString(), false);
-    amount("amount overflow", u"1e400"_qs, false);
-    rate("rate low bound", u"0.05"_qs, true);
-    rate("rate high bound", u".25"_qs, true);
-    rate("rate as percent", u"10"_qs, false);
-    months("months with unit", u"36 months"_qs, true);
-    months("months negative", u"-36"_qs, false);
-    months("months far above", u"1e9"_qs, false);
-    change("negative bound", u"-6"_qs, false);
+    amount("amount overflow", u"1e400"_s, false);
+    rate("rate low bound", u"0.05"_s, true);
+    rate("rate high bound", u".25"_s, true);
+    rate("rate as percent", u"10"_s, false);
+    months("months with unit", u"36 months"_s, true);
+    months("months negative", u"-36"_s, false);
+    months("months far above", u"1e9"_s, false);
+    change("negative bound", u"-6"_s, false);
     // Digits as the regional settings write them, or as an input method types them.
     amount("amount arabic-indic", u"\u0662\u0665\u0660\u0660\u0660\u0660"_s, true);
     amount("amount full-width", u"\uFF12\uFF15\uFF10\uFF10\uFF10\uFF10"_s, true);
@@ -83,7 +82,7 @@ void tst_RangeCheck::checkRange()
     QCOMPARE(watcher.count(), prompt.isEmpty() ? 0 : 1);
     if (!prompt.isEmpty()) {
         const auto message = watcher.messages().first();
-        QCOMPARE(message.title, u"Invalid Parameter"_qs);
+        QCOMPARE(message.title, u"Invalid Parameter"_s);
         QCOMPARE(message.text, prompt);
         QVERIFY(!message.hasIcon);
         QCOMPARE(message.buttonCount, 1);

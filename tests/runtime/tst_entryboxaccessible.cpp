@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace runtime;
+using namespace Qt::StringLiterals;
 
 class tst_EntryBoxAccessible : public WindowTestCase
 {
@@ -26,7 +27,7 @@ namespace
 {
 struct CaptionedBox {
     QWidget window;
-    QLabel *caption = new QLabel(u"Amount of Loan"_qs, &window);
+    QLabel *caption = new QLabel(u"Amount of Loan"_s, &window);
     EntryBox *box;
 
     explicit CaptionedBox(const QString &text) : box(new EntryBox(text, &window))
@@ -49,10 +50,10 @@ void tst_EntryBoxAccessible::oneRunHoldsTheWholeText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("offset");
 
-    QTest::newRow("amount, first") << u"120000"_qs << 0;
-    QTest::newRow("amount, last") << u"120000"_qs << 5;
-    QTest::newRow("amount, end") << u"120000"_qs << 6;
-    QTest::newRow("rate, middle") << u"0.10"_qs << 2;
+    QTest::newRow("amount, first") << u"120000"_s << 0;
+    QTest::newRow("amount, last") << u"120000"_s << 5;
+    QTest::newRow("amount, end") << u"120000"_s << 6;
+    QTest::newRow("rate, middle") << u"0.10"_s << 2;
     QTest::newRow("empty") << QString() << 0;
 }
 
@@ -64,7 +65,7 @@ void tst_EntryBoxAccessible::oneRunHoldsTheWholeText()
     CaptionedBox form(text);
     QAccessibleInterface *box = accessibleOf(form.box);
     QCOMPARE(box->role(), QAccessible::EditableText);
-    QCOMPARE(box->text(QAccessible::Name), u"Amount of Loan"_qs);
+    QCOMPARE(box->text(QAccessible::Name), u"Amount of Loan"_s);
     QAccessibleTextInterface *textInterface = box->textInterface();
     QVERIFY(textInterface);
     int start = -2;
@@ -86,11 +87,11 @@ void tst_EntryBoxAccessible::editing_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("result");
 
-    QTest::newRow("insert") << u"insert"_qs << 2 << 2 << u"5"_qs << u"365"_qs;
-    QTest::newRow("insert past end") << u"insert"_qs << 9 << 9 << u"0"_qs << u"360"_qs;
-    QTest::newRow("delete") << u"delete"_qs << 0 << 1 << QString() << u"6"_qs;
-    QTest::newRow("replace") << u"replace"_qs << 0 << 2 << u"240"_qs << u"240"_qs;
-    QTest::newRow("value") << u"value"_qs << 0 << 0 << u"12"_qs << u"12"_qs;
+    QTest::newRow("insert") << u"insert"_s << 2 << 2 << u"5"_s << u"365"_s;
+    QTest::newRow("insert past end") << u"insert"_s << 9 << 9 << u"0"_s << u"360"_s;
+    QTest::newRow("delete") << u"delete"_s << 0 << 1 << QString() << u"6"_s;
+    QTest::newRow("replace") << u"replace"_s << 0 << 2 << u"240"_s << u"240"_s;
+    QTest::newRow("value") << u"value"_s << 0 << 0 << u"12"_s << u"12"_s;
 }
 
 void tst_EntryBoxAccessible::editing()
@@ -101,7 +102,7 @@ void tst_EntryBoxAccessible::editing()
     QFETCH(QString, text);
     QFETCH(QString, result);
 
-    CaptionedBox form(u"36"_qs);
+    CaptionedBox form(u"36"_s);
     QAccessibleInterface *box = accessibleOf(form.box);
     QAccessibleEditableTextInterface *editable = box->editableTextInterface();
     QVERIFY(editable);
@@ -116,23 +117,23 @@ void tst_EntryBoxAccessible::editing()
     QCOMPARE(form.box->text(), result);
 
     // A read-only box refuses every edit.
-    form.box->setText(u"36"_qs);
+    form.box->setText(u"36"_s);
     form.box->setReadOnly(true);
-    editable->replaceText(0, 2, u"1"_qs);
-    QCOMPARE(form.box->text(), u"36"_qs);
+    editable->replaceText(0, 2, u"1"_s);
+    QCOMPARE(form.box->text(), u"36"_s);
     QVERIFY(box->state().readOnly);
     QVERIFY(!box->state().editable);
 }
 
 void tst_EntryBoxAccessible::selectionAndState()
 {
-    CaptionedBox form(u"120000"_qs);
+    CaptionedBox form(u"120000"_s);
     QAccessibleInterface *box = accessibleOf(form.box);
     QAccessibleTextInterface *text = box->textInterface();
     QVERIFY(box->state().editable);
     QVERIFY(!box->state().readOnly);
     text->setSelection(0, 1, 4);
-    QCOMPARE(form.box->selectedText(), u"200"_qs);
+    QCOMPARE(form.box->selectedText(), u"200"_s);
     QCOMPARE(text->selectionCount(), 1);
     int start = -1;
     int end = -1;

@@ -15,6 +15,7 @@
 
 using namespace runtime;
 using namespace core;
+using namespace Qt::StringLiterals;
 
 class tst_Handlers : public WindowTestCase
 {
@@ -37,7 +38,7 @@ void tst_Handlers::anyErrorIsReported()
     QTest::ignoreMessage(QtCriticalMsg, "Unexpected error in a handler: unexpected");
     RunHandler([] { throw std::runtime_error("unexpected"); });
     QCOMPARE(watcher.count(), 2);
-    QVERIFY2(watcher.lastText().startsWith(u"Something went wrong"_qs),
+    QVERIFY2(watcher.lastText().startsWith(u"Something went wrong"_s),
              qPrintable(watcher.lastText()));
     for (const auto &message : watcher.messages())
         QVERIFY(message.hasIcon);
@@ -59,11 +60,11 @@ void tst_Handlers::theWindowComesBackAfterMessagesInARow()
     QWidget window;
     QVERIFY(showActive(window));
 
-    ShowMessage(u"First"_qs, u"Title"_qs);
+    ShowMessage(u"First"_s, u"Title"_s);
     if (secondIsAnError)
         ReportRuntimeError(ArithmeticFault());
     else
-        ShowMessage(u"Second"_qs, u"Title"_qs);
+        ShowMessage(u"Second"_s, u"Title"_s);
 
     QCOMPARE(watcher.count(), 2);
     QTRY_VERIFY(window.isActiveWindow());

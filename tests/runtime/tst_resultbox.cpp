@@ -20,6 +20,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace runtime;
+using namespace Qt::StringLiterals;
 
 class tst_ResultBox : public WindowTestCase
 {
@@ -57,7 +58,7 @@ void tst_ResultBox::printedWhileHiddenShowsAndRepaints()
     // only the printed text matters here.
     box.setFocusPolicy(Qt::NoFocus);
     box.resize(105, 17);
-    PrintInBox(box, u"$3,872.06"_qs);
+    PrintInBox(box, u"$3,872.06"_s);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     const QImage before = box.grab().toImage();
@@ -74,14 +75,14 @@ void tst_ResultBox::clearErasesAndResetsThePrintPosition()
 {
     ResultBox box;
     box.resize(105, 40);
-    PrintInBox(box, u"first"_qs);
+    PrintInBox(box, u"first"_s);
     const QImage firstLineOnly = box.grab().toImage();
-    PrintInBox(box, u"second"_qs);
+    PrintInBox(box, u"second"_s);
     ClearBox(box);
     QVERIFY(box.lines().isEmpty());
     QCOMPARE(box.grab().toImage(), blankRendering(box.size()));
     // Printing after a clear starts again at the top.
-    PrintInBox(box, u"first"_qs);
+    PrintInBox(box, u"first"_s);
     QCOMPARE(box.grab().toImage(), firstLineOnly);
 }
 
@@ -99,10 +100,10 @@ void tst_ResultBox::copiesWhatIsPrinted()
     QFETCH(QKeySequence, keys);
     ResultBox box;
     box.resize(105, 17);
-    PrintInBox(box, u"$3,872.06"_qs);
+    PrintInBox(box, u"$3,872.06"_s);
     QVERIFY(showActive(box));
     box.setFocus(Qt::TabFocusReason);
-    QGuiApplication::clipboard()->setText(u"before"_qs);
+    QGuiApplication::clipboard()->setText(u"before"_s);
 
     QStringList menuItems;
     if (keys.isEmpty()) {
@@ -125,13 +126,13 @@ void tst_ResultBox::copiesWhatIsPrinted()
         QContextMenuEvent request(QContextMenuEvent::Keyboard, box.rect().center(),
                                   box.mapToGlobal(box.rect().center()));
         QApplication::sendEvent(&box, &request);
-        QCOMPARE(menuItems, QStringList{u"&Copy"_qs});
+        QCOMPARE(menuItems, QStringList{u"&Copy"_s});
     } else {
         QTest::keySequence(&box, keys);
     }
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"$3,872.06"_qs);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"$3,872.06"_s);
     // Copying leaves the box as it was.
-    QCOMPARE(box.lines(), QStringList{u"$3,872.06"_qs});
+    QCOMPARE(box.lines(), QStringList{u"$3,872.06"_s});
     box.close();
 }
 
@@ -141,9 +142,9 @@ void tst_ResultBox::wideLinesShrinkThenElide_data()
     QTest::addColumn<bool>("shrunk");
     QTest::addColumn<bool>("elided");
 
-    QTest::newRow("payment") << u"$3,872.06"_qs << false << false;
-    QTest::newRow("huge payment") << u"$1,204,993,092,846.76"_qs << true << false;
-    QTest::newRow("absurd") << u"$1,204,993,092,846,123,456,789,012,345,678.76"_qs << true << true;
+    QTest::newRow("payment") << u"$3,872.06"_s << false << false;
+    QTest::newRow("huge payment") << u"$1,204,993,092,846.76"_s << true << false;
+    QTest::newRow("absurd") << u"$1,204,993,092,846,123,456,789,012,345,678.76"_s << true << true;
 }
 
 void tst_ResultBox::wideLinesShrinkThenElide()

@@ -22,6 +22,21 @@ qsizetype seenCount(QAccessible::Event type, QObject *object)
     });
 }
 
+QStringList toldNews()
+{
+    QStringList told;
+    for (const SeenEvent &event : std::as_const(seenEvents())) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event.type == QAccessible::Announcement)
+            told.append(event.inserted);
+#else
+        if (event.type == QAccessible::ObjectShow && event.role == QAccessible::Notification)
+            told.append(event.name);
+#endif
+    }
+    return told;
+}
+
 void recordAccessibleEvents()
 {
     QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
@@ -31,6 +46,10 @@ void recordAccessibleEvents()
             seen.removed = update->textRemoved();
             seen.inserted = update->textInserted();
         }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement)
+            seen.inserted = static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+#endif
         if (QAccessibleInterface *source = event->accessibleInterface()) {
             seen.role = source->role();
             seen.name = source->text(QAccessible::Name);

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct SeenEvent {
     QAccessible::Event type;
@@ -26,6 +27,9 @@ void recordAccessibleEvents();
 // Everything recorded since the last clear().
 QList<SeenEvent> &seenEvents();
 qsizetype seenCount(QAccessible::Event type, QObject *object);
+// What a reader was told of since the last clear() wherever its focus was: from Qt 6.8 the
+// accessible announcements, before it the names of notifications as they showed.
+QStringList toldNews();
 
 inline QAccessibleInterface *accessibleOf(QObject *object)
 {

@@ -11,12 +11,15 @@
 #include <QMessageBox>
 #include <QTextDocument>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
 QString shownText(const QMessageBox &box)
 {
-    const auto *label = box.findChild<QLabel *>(u"qt_msgbox_label"_qs);
+    const auto *label = box.findChild<QLabel *>(u"qt_msgbox_label"_s);
     if (!label)
         return {};
     const bool rendersMarkup =
@@ -71,7 +74,10 @@ bool MessageBoxWatcher::eventFilter(QObject *watched, QEvent *event)
     }
     if (box && event->type() == QEvent::Hide && m_reactivation == Reactivation::AtOnce &&
         box->parentWidget()) {
-        QApplication::setActiveWindow(box->parentWidget()->window());
+        // Delivered at once, as such a window system does (QApplication::setActiveWindow, which
+        // did it in one call, is deprecated since Qt 6.5).
+        box->parentWidget()->window()->activateWindow();
+        QWindowSystemInterface::flushWindowSystemEvents();
     }
     return QObject::eventFilter(watched, event);
 }

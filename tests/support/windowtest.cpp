@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 void WindowTestCase::init()
 {
     seenEvents().clear();
@@ -31,5 +33,5 @@ bool showActive(QWidget &window)
 QString focusName()
 {
     QWidget *focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : u"(none)"_qs;
+    return focus ? focus->objectName() : u"(none)"_s;
 }

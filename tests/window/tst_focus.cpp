@@ -12,6 +12,8 @@
 #include <qpa/qplatformdrag.h>
 #include <qpa/qwindowsysteminterface.h>
 
+using namespace Qt::StringLiterals;
+
 // Where the focus goes when the program moves it, what a drop does to it, and what keys do on
 // the control that holds it.
 class tst_Focus : public WindowTestCase
@@ -30,13 +32,13 @@ private Q_SLOTS:
 
 namespace
 {
-const QString amountPrompt = u"The Amount of Loan must be between  1000 and  1000000"_qs;
-const QString ratePrompt = u"The Annual Interest Rate must be between  0.05 and  0.25"_qs;
-const QString monthsPrompt = u"The Length of Loan (in months) must be between  1 and  360"_qs;
+const QString amountPrompt = u"The Amount of Loan must be between  1000 and  1000000"_s;
+const QString ratePrompt = u"The Annual Interest Rate must be between  0.05 and  0.25"_s;
+const QString monthsPrompt = u"The Length of Loan (in months) must be between  1 and  360"_s;
 
 runtime::EntryBox *box(Form1 &form, int number)
 {
-    return form.findChild<runtime::EntryBox *>(u"Text%1"_qs.arg(number));
+    return form.findChild<runtime::EntryBox *>(u"Text%1"_s.arg(number));
 }
 } // namespace
 
@@ -46,11 +48,11 @@ void tst_Focus::givenFocusSelectsTheEntry_data()
     // Left with Tab, brings the range message; none: the focus the window opens with.
     QTest::addColumn<QString>("rejected");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("at start") << 1 << QString() << u"5000"_qs;
-    QTest::newRow("amount 999") << 1 << u"999"_qs << u"1000"_qs;
-    QTest::newRow("rate 10") << 2 << u"10"_qs << u"0.1"_qs;
-    QTest::newRow("months 400") << 3 << u"400"_qs << u"12"_qs;
-    QTest::newRow("months words") << 3 << u"three years"_qs << u"36"_qs;
+    QTest::newRow("at start") << 1 << QString() << u"5000"_s;
+    QTest::newRow("amount 999") << 1 << u"999"_s << u"1000"_s;
+    QTest::newRow("rate 10") << 2 << u"10"_s << u"0.1"_s;
+    QTest::newRow("months 400") << 3 << u"400"_s << u"12"_s;
+    QTest::newRow("months words") << 3 << u"three years"_s << u"36"_s;
 }
 
 void tst_Focus::givenFocusSelectsTheEntry()
@@ -71,7 +73,7 @@ void tst_Focus::givenFocusSelectsTheEntry()
     }
     QTRY_COMPARE(QApplication::focusWidget(), given);
     // Selected, not changed: the entry is still there until the user types.
-    QCOMPARE(given->text(), rejected.isEmpty() ? u"120000"_qs : rejected);
+    QCOMPARE(given->text(), rejected.isEmpty() ? u"120000"_s : rejected);
     QCOMPARE(given->selectedText(), given->text());
     QTest::keyClicks(given, typed);
     QCOMPARE(given->text(), typed);
@@ -83,10 +85,10 @@ void tst_Focus::aDropGivesTheFocus_data()
     QTest::addColumn<QString>("dropped");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("focusAfterTab");
-    QTest::newRow("months 36000") << 3 << u"36000"_qs << monthsPrompt << u"Text3"_qs;
-    QTest::newRow("rate 8") << 2 << u"8"_qs << ratePrompt << u"Text2"_qs;
-    QTest::newRow("amount 500") << 1 << u"500"_qs << amountPrompt << u"Text1"_qs;
-    QTest::newRow("amount 50000") << 1 << u"50000"_qs << QString() << u"Text2"_qs;
+    QTest::newRow("months 36000") << 3 << u"36000"_s << monthsPrompt << u"Text3"_s;
+    QTest::newRow("rate 8") << 2 << u"8"_s << ratePrompt << u"Text2"_s;
+    QTest::newRow("amount 500") << 1 << u"500"_s << amountPrompt << u"Text1"_s;
+    QTest::newRow("amount 50000") << 1 << u"50000"_s << QString() << u"Text2"_s;
 }
 
 // The focus is elsewhere (on the result box, as after a click there) when text is dropped into
@@ -137,16 +139,16 @@ void tst_Focus::keysWhereTheFocusIs_data()
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<bool>("calculates");
     const Qt::KeyboardModifiers none = Qt::NoModifier;
-    QTest::newRow("Enter on Calculate") << u"Command1"_qs << int(Qt::Key_Return) << none << true;
-    QTest::newRow("keypad Enter on Calculate") << u"Command1"_qs << int(Qt::Key_Enter)
-                                               << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
-    QTest::newRow("Space on Calculate") << u"Command1"_qs << int(Qt::Key_Space) << none << true;
-    QTest::newRow("Esc on Calculate") << u"Command1"_qs << int(Qt::Key_Escape) << none << false;
-    QTest::newRow("Enter in a box") << u"Text3"_qs << int(Qt::Key_Return) << none << false;
+    QTest::newRow("Enter on Calculate") << u"Command1"_s << int(Qt::Key_Return) << none << true;
+    QTest::newRow("keypad Enter on Calculate")
+        << u"Command1"_s << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
+    QTest::newRow("Space on Calculate") << u"Command1"_s << int(Qt::Key_Space) << none << true;
+    QTest::newRow("Esc on Calculate") << u"Command1"_s << int(Qt::Key_Escape) << none << false;
+    QTest::newRow("Enter in a box") << u"Text3"_s << int(Qt::Key_Return) << none << false;
     QTest::newRow("keypad Enter in a box")
-        << u"Text3"_qs << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << false;
+        << u"Text3"_s << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << false;
     QTest::newRow("Enter on the result box")
-        << u"Picture1"_qs << int(Qt::Key_Return) << none << false;
+        << u"Picture1"_s << int(Qt::Key_Return) << none << false;
 }
 
 void tst_Focus::keysWhereTheFocusIs()
@@ -158,20 +160,20 @@ void tst_Focus::keysWhereTheFocusIs()
     MessageBoxWatcher watcher;
     Form1 form(unitedStates());
     QVERIFY(showActive(form));
-    form.Text1->setText(u"1000"_qs);
+    form.Text1->setText(u"1000"_s);
     QWidget *target = form.findChild<QWidget *>(focused);
     QVERIFY(target);
     target->setFocus(Qt::TabFocusReason);
     QCOMPARE(QApplication::focusWidget(), target);
 
     QTest::keyClick(target, Qt::Key(key), modifiers);
-    QCOMPARE(form.Picture1->lines(), QStringList{calculates ? u"$32.27"_qs : u"$3,872.06"_qs});
+    QCOMPARE(form.Picture1->lines(), QStringList{calculates ? u"$32.27"_s : u"$3,872.06"_s});
     QCOMPARE(watcher.count(), 0);
     QCOMPARE(QApplication::focusWidget(), target);
     // A second press calculates again, as a second click does; the box still holds one line.
-    form.Text1->setText(u"2000"_qs);
+    form.Text1->setText(u"2000"_s);
     QTest::keyClick(target, Qt::Key(key), modifiers);
-    QCOMPARE(form.Picture1->lines(), QStringList{calculates ? u"$64.53"_qs : u"$3,872.06"_qs});
+    QCOMPARE(form.Picture1->lines(), QStringList{calculates ? u"$64.53"_s : u"$3,872.06"_s});
 }
 
 void tst_Focus::aReportPointsAtItsEntry_data()
@@ -183,21 +185,20 @@ void tst_Focus::aReportPointsAtItsEntry_data()
     QTest::addColumn<QString>("focusAfter");
 
     const QString isolated = u"\u200E\u201C\u2068%1\u2069\u201D in the %2 is not a number. "
-                             u"Please type a number in every box."_qs;
-    QTest::newRow("months 36x") << 3 << u"36x"_qs
-                                << isolated.arg(u"36x"_qs, u"Length of Loan (in months)"_qs)
-                                << u"Text3"_qs;
-    QTest::newRow("rate words") << 2 << u"ten"_qs
-                                << isolated.arg(u"ten"_qs, u"Annual Interest Rate"_qs)
-                                << u"Text2"_qs;
+                             u"Please type a number in every box."_s;
+    QTest::newRow("months 36x") << 3 << u"36x"_s
+                                << isolated.arg(u"36x"_s, u"Length of Loan (in months)"_s)
+                                << u"Text3"_s;
+    QTest::newRow("rate words") << 2 << u"ten"_s
+                                << isolated.arg(u"ten"_s, u"Annual Interest Rate"_s) << u"Text2"_s;
     QTest::newRow("amount empty")
-        << 1 << u" "_qs << u"The Amount of Loan is empty. Please type a number in every box."_qs
-        << u"Text1"_qs;
+        << 1 << u" "_s << u"The Amount of Loan is empty. Please type a number in every box."_s
+        << u"Text1"_s;
     // No one entry makes a payment impossible, so the focus stays on the button.
-    QTest::newRow("months zero") << 3 << u"0"_qs
+    QTest::newRow("months zero") << 3 << u"0"_s
                                  << u"No payment can be computed for these entries. Please "
-                                    u"check the interest rate and the length of the loan."_qs
-                                 << u"Command1"_qs;
+                                    u"check the interest rate and the length of the loan."_s
+                                 << u"Command1"_s;
 }
 
 void tst_Focus::aReportPointsAtItsEntry()
@@ -222,7 +223,7 @@ void tst_Focus::aReportPointsAtItsEntry()
         QCOMPARE(entryBox->selectedText(), entry);
     }
     // The last payment stays shown.
-    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_s});
 }
 
 QTEST_MAIN(tst_Focus)

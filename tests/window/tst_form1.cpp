@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class tst_Form1 : public WindowTestCase
 {
     Q_OBJECT
@@ -45,18 +47,18 @@ void tst_Form1::controls_data()
                         const QString &widest = QString()) {
         QTest::newRow(qPrintable(name)) << name << twips << text << widest;
     };
-    row(u"Text1"_qs, {2400, 120, 1575, 285}, u"120000"_qs, u"1000000.00"_qs);
-    row(u"Label1"_qs, {360, 120, 1215, 255}, u"Amount of Loan"_qs);
-    row(u"Label2"_qs, {360, 480, 1575, 255}, u"Annual Interest Rate"_qs);
-    row(u"Text2"_qs, {2400, 480, 1575, 285}, u"0.10"_qs);
-    row(u"Text3"_qs, {2400, 840, 1575, 285}, u"36"_qs, u"360"_qs);
-    row(u"Label3"_qs, {360, 840, 2055, 255}, u"Length of Loan (in months)"_qs);
-    row(u"Picture1"_qs, {2400, 2160, 1575, 255}, QString(), u"$1,000,000.00"_qs);
-    QTest::newRow("Picture1 in French") << u"Picture1"_qs << QRect(2400, 2160, 1575, 255)
-                                        << QString() << u"1\u202f000\u202f000,00\u00a0\u20ac"_qs;
-    row(u"Label4"_qs, {360, 2160, 1935, 255}, u"Your monthly payment is"_qs);
-    row(u"Command1"_qs, {1440, 1440, 1215, 375}, u"Calculate"_qs);
-    row(u"Line1"_qs, {360, 1320, 3600, 15}, QString());
+    row(u"Text1"_s, {2400, 120, 1575, 285}, u"120000"_s, u"1000000.00"_s);
+    row(u"Label1"_s, {360, 120, 1215, 255}, u"Amount of Loan"_s);
+    row(u"Label2"_s, {360, 480, 1575, 255}, u"Annual Interest Rate"_s);
+    row(u"Text2"_s, {2400, 480, 1575, 285}, u"0.10"_s);
+    row(u"Text3"_s, {2400, 840, 1575, 285}, u"36"_s, u"360"_s);
+    row(u"Label3"_s, {360, 840, 2055, 255}, u"Length of Loan (in months)"_s);
+    row(u"Picture1"_s, {2400, 2160, 1575, 255}, QString(), u"$1,000,000.00"_s);
+    QTest::newRow("Picture1 in French") << u"Picture1"_s << QRect(2400, 2160, 1575, 255)
+                                        << QString() << u"1\u202f000\u202f000,00\u00a0\u20ac"_s;
+    row(u"Label4"_s, {360, 2160, 1935, 255}, u"Your monthly payment is"_s);
+    row(u"Command1"_s, {1440, 1440, 1215, 375}, u"Calculate"_s);
+    row(u"Line1"_s, {360, 1320, 3600, 15}, QString());
 }
 
 void tst_Form1::controls()
@@ -83,21 +85,21 @@ void tst_Form1::controls()
         room = widget->width() - 8;
     const int needed = widget->fontMetrics().horizontalAdvance(widest);
     QVERIFY2(needed <= room,
-             qPrintable(u"%1 needs %2 px, has %3"_qs.arg(widest).arg(needed).arg(room)));
+             qPrintable(u"%1 needs %2 px, has %3"_s.arg(widest).arg(needed).arg(room)));
     QVERIFY(widget->fontMetrics().height() <= widget->height());
 }
 
 void tst_Form1::atStart()
 {
     Form1 form(unitedStates());
-    QCOMPARE(form.windowTitle(), u"Ombrel - Mortgage Calculator"_qs);
+    QCOMPARE(form.windowTitle(), u"Ombrel - Mortgage Calculator"_s);
     // 4395 x 2595 twips at 15 twips a pixel, and not resizable.
     QCOMPARE(form.size(), QSize(293, 173));
     QCOMPARE(form.minimumSize(), form.maximumSize());
     // Printed during the load, before the window shows.
-    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_s});
     QVERIFY(showActive(form));
-    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_s});
     QCOMPARE(QApplication::focusWidget(), form.Text1);
 }
 
@@ -105,11 +107,10 @@ void tst_Form1::tabOrder_data()
 {
     QTest::addColumn<bool>("backwards");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("tab") << false << QStringList{u"Text2"_qs,    u"Text3"_qs, u"Picture1"_qs,
-                                                 u"Command1"_qs, u"Text1"_qs, u"Text2"_qs};
-    QTest::newRow("shift tab") << true
-                               << QStringList{u"Command1"_qs, u"Picture1"_qs, u"Text3"_qs,
-                                              u"Text2"_qs,    u"Text1"_qs,    u"Command1"_qs};
+    QTest::newRow("tab") << false << QStringList{u"Text2"_s,    u"Text3"_s, u"Picture1"_s,
+                                                 u"Command1"_s, u"Text1"_s, u"Text2"_s};
+    QTest::newRow("shift tab") << true << QStringList{u"Command1"_s, u"Picture1"_s, u"Text3"_s,
+                                                      u"Text2"_s,    u"Text1"_s,    u"Command1"_s};
 }
 
 void tst_Form1::tabOrder()
@@ -131,11 +132,11 @@ void tst_Form1::onlyAClickCalculates_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("enter") << int(Qt::Key_Return) << u"$3,872.06"_qs;
-    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << u"$3,872.06"_qs;
-    QTest::newRow("escape") << int(Qt::Key_Escape) << u"$3,872.06"_qs;
+    QTest::newRow("enter") << int(Qt::Key_Return) << u"$3,872.06"_s;
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << u"$3,872.06"_s;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << u"$3,872.06"_s;
     // The result box is cleared before each payment: two clicks leave one line.
-    QTest::newRow("two clicks") << 0 << u"$32.27"_qs;
+    QTest::newRow("two clicks") << 0 << u"$32.27"_s;
 }
 
 void tst_Form1::onlyAClickCalculates()
@@ -144,7 +145,7 @@ void tst_Form1::onlyAClickCalculates()
     QFETCH(QString, shown);
     Form1 form(unitedStates());
     QVERIFY(showActive(form));
-    form.Text1->setText(u"1000"_qs);
+    form.Text1->setText(u"1000"_s);
     if (key != 0) {
         QTest::keyClick(form.Text1, Qt::Key(key));
     } else {
@@ -161,17 +162,17 @@ void tst_Form1::anErrorLeavesTheWindowRunning()
     MessageBoxWatcher watcher;
     Form1 form(unitedStates());
     QVERIFY(showActive(form));
-    form.Text2->setText(u"abc"_qs);
+    form.Text2->setText(u"abc"_s);
     form.Command1->click();
     QCOMPARE(watcher.count(), 1);
     QVERIFY(watcher.lastText().startsWith(
-        u"\u200E\u201C\u2068abc\u2069\u201D in the Annual Interest Rate is not a number"_qs));
-    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
+        u"\u200E\u201C\u2068abc\u2069\u201D in the Annual Interest Rate is not a number"_s));
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_s});
     QVERIFY(form.isVisible());
-    form.Text2->setText(u"0.10"_qs);
-    form.Text1->setText(u"1000"_qs);
+    form.Text2->setText(u"0.10"_s);
+    form.Text1->setText(u"1000"_s);
     form.Command1->click();
-    QCOMPARE(form.Picture1->lines(), QStringList{u"$32.27"_qs});
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$32.27"_s});
 }
 
 void tst_Form1::closingEndsTheProgram()

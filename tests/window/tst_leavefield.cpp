@@ -33,9 +33,9 @@ private Q_SLOTS:
 
 namespace
 {
-const QString amountPrompt = u"The Amount of Loan must be between  1000 and  1000000"_qs;
-const QString ratePrompt = u"The Annual Interest Rate must be between  0.05 and  0.25"_qs;
-const QString monthsPrompt = u"The Length of Loan (in months) must be between  1 and  360"_qs;
+const QString amountPrompt = u"The Amount of Loan must be between  1000 and  1000000"_s;
+const QString ratePrompt = u"The Annual Interest Rate must be between  0.05 and  0.25"_s;
+const QString monthsPrompt = u"The Length of Loan (in months) must be between  1 and  360"_s;
 
 // Opens the box's context menu as the menu key does, and closes it with Esc.
 void openAndCloseContextMenu(QWidget &box)
@@ -57,26 +57,26 @@ void tst_LeaveField::leaving_data()
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("focusAfter");
 
-    const QString tab = u"Tab"_qs;
-    const QString backTab = u"Shift+Tab"_qs;
-    const QString click = u"click result box"_qs;
-    const QString calculate = u"click Calculate"_qs;
-    QTest::newRow("months 400") << 3 << u"400"_qs << tab << monthsPrompt << u"Text3"_qs;
-    QTest::newRow("months 240") << 3 << u"240"_qs << tab << QString() << u"Picture1"_qs;
-    QTest::newRow("months 0 backwards") << 3 << u"0"_qs << backTab << monthsPrompt << u"Text3"_qs;
-    QTest::newRow("months 400 click") << 3 << u"400"_qs << click << monthsPrompt << u"Text3"_qs;
-    QTest::newRow("rate 10") << 2 << u"10"_qs << tab << ratePrompt << u"Text2"_qs;
-    QTest::newRow("rate 0.05 backwards") << 2 << u"0.05"_qs << backTab << QString() << u"Text1"_qs;
-    QTest::newRow("amount 999") << 1 << u"999"_qs << tab << amountPrompt << u"Text1"_qs;
-    QTest::newRow("amount 1000") << 1 << u"1000"_qs << tab << QString() << u"Text2"_qs;
-    QTest::newRow("amount 12 0000") << 1 << u"12 0000"_qs << tab << QString() << u"Text2"_qs;
+    const QString tab = u"Tab"_s;
+    const QString backTab = u"Shift+Tab"_s;
+    const QString click = u"click result box"_s;
+    const QString calculate = u"click Calculate"_s;
+    QTest::newRow("months 400") << 3 << u"400"_s << tab << monthsPrompt << u"Text3"_s;
+    QTest::newRow("months 240") << 3 << u"240"_s << tab << QString() << u"Picture1"_s;
+    QTest::newRow("months 0 backwards") << 3 << u"0"_s << backTab << monthsPrompt << u"Text3"_s;
+    QTest::newRow("months 400 click") << 3 << u"400"_s << click << monthsPrompt << u"Text3"_s;
+    QTest::newRow("rate 10") << 2 << u"10"_s << tab << ratePrompt << u"Text2"_s;
+    QTest::newRow("rate 0.05 backwards") << 2 << u"0.05"_s << backTab << QString() << u"Text1"_s;
+    QTest::newRow("amount 999") << 1 << u"999"_s << tab << amountPrompt << u"Text1"_s;
+    QTest::newRow("amount 1000") << 1 << u"1000"_s << tab << QString() << u"Text2"_s;
+    QTest::newRow("amount 12 0000") << 1 << u"12 0000"_s << tab << QString() << u"Text2"_s;
     QTest::newRow("Calculate, amount 999")
-        << 1 << u"999"_qs << calculate << amountPrompt << u"Text1"_qs;
+        << 1 << u"999"_s << calculate << amountPrompt << u"Text1"_s;
     // Were the click to calculate after all, a second message would come for these.
     QTest::newRow("Calculate, rate letters")
-        << 2 << u"ten"_qs << calculate << ratePrompt << u"Text2"_qs;
+        << 2 << u"ten"_s << calculate << ratePrompt << u"Text2"_s;
     QTest::newRow("Calculate, months empty")
-        << 3 << QString() << calculate << monthsPrompt << u"Text3"_qs;
+        << 3 << QString() << calculate << monthsPrompt << u"Text3"_s;
     // The box's own menu takes the focus for a while, and gives it back: not a leaving.
     QTest::newRow("months 400 context menu")
         << 3 << QStringLiteral("400") << QStringLiteral("context menu") << QString()
@@ -94,7 +94,7 @@ void tst_LeaveField::leaving()
     MessageBoxWatcher watcher;
     Form1 form(unitedStates());
     QVERIFY(showActive(form));
-    auto *leaving = form.findChild<runtime::EntryBox *>(u"Text%1"_qs.arg(boxNumber));
+    auto *leaving = form.findChild<runtime::EntryBox *>(u"Text%1"_s.arg(boxNumber));
     QVERIFY(leaving);
     const QString goodEntry = leaving->text();
     leaving->setFocus(Qt::OtherFocusReason);
@@ -103,17 +103,17 @@ void tst_LeaveField::leaving()
 
     if (leaveBy == QStringLiteral("context menu"))
         openAndCloseContextMenu(*leaving);
-    else if (leaveBy.startsWith(u"click"_qs))
-        QTest::mouseClick(leaveBy == u"click Calculate"_qs ? static_cast<QWidget *>(form.Command1)
-                                                           : form.Picture1,
+    else if (leaveBy.startsWith(u"click"_s))
+        QTest::mouseClick(leaveBy == u"click Calculate"_s ? static_cast<QWidget *>(form.Command1)
+                                                          : form.Picture1,
                           Qt::LeftButton);
     else
         QTest::keyClick(leaving, Qt::Key_Tab,
-                        leaveBy == u"Shift+Tab"_qs ? Qt::ShiftModifier : Qt::NoModifier);
+                        leaveBy == u"Shift+Tab"_s ? Qt::ShiftModifier : Qt::NoModifier);
 
     QCOMPARE(watcher.count(), prompt.isEmpty() ? 0 : 1);
     if (!prompt.isEmpty()) {
-        QCOMPARE(watcher.messages().first().title, u"Invalid Parameter"_qs);
+        QCOMPARE(watcher.messages().first().title, u"Invalid Parameter"_s);
         QCOMPARE(watcher.lastText(), prompt);
         // The screen has room beside the window, so the message hides nothing of it: the user
         // reads the message with the entry it is about in view.
@@ -125,15 +125,15 @@ void tst_LeaveField::leaving()
     QTRY_COMPARE(focusName(), focusAfter);
     QCOMPARE(leaving->text(), entry);
     // Leaving never computes, nor does a click on Calculate spent on a range message.
-    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_qs});
-    if (leaveBy != u"click Calculate"_qs)
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$3,872.06"_s});
+    if (leaveBy != u"click Calculate"_s)
         return;
     // Once the entry is mended, the next click calculates.
     leaving->setText(goodEntry);
-    form.Text3->setText(u"12"_qs);
+    form.Text3->setText(u"12"_s);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     QCOMPARE(watcher.count(), 1);
-    QCOMPARE(form.Picture1->lines(), QStringList{u"$10,549.91"_qs});
+    QCOMPARE(form.Picture1->lines(), QStringList{u"$10,549.91"_s});
     QCOMPARE(QApplication::focusWidget(), form.Command1);
 }
 
@@ -157,8 +157,8 @@ void tst_LeaveField::twoBadBoxesNeverAlternate()
     MessageBoxWatcher watcher(reactivation);
     Form1 form(unitedStates());
     QVERIFY(showActive(form));
-    form.Text1->setText(u"999"_qs);
-    form.Text2->setText(u"10"_qs);
+    form.Text1->setText(u"999"_s);
+    form.Text2->setText(u"10"_s);
     const auto leave = [&](QWidget *from, QWidget *into, Qt::KeyboardModifiers tabModifiers) {
         if (byClick)
             QTest::mouseClick(into, Qt::LeftButton, Qt::NoModifier, into->rect().center());
@@ -177,7 +177,7 @@ void tst_LeaveField::twoBadBoxesNeverAlternate()
     QTRY_COMPARE(QApplication::focusWidget(), form.Text1);
 
     // Mended, the first box lets the focus go; the second then holds it.
-    form.Text1->setText(u"1000"_qs);
+    form.Text1->setText(u"1000"_s);
     leave(form.Text1, form.Text2, Qt::NoModifier);
     QCOMPARE(watcher.count(), 4);
     QTRY_COMPARE(QApplication::focusWidget(), form.Text2);
@@ -206,7 +206,7 @@ void tst_LeaveField::notLeaving()
     Form1 form(unitedStates());
     QVERIFY(showActive(form));
     form.Text3->setFocus(Qt::OtherFocusReason);
-    form.Text3->setText(u"400"_qs);
+    form.Text3->setText(u"400"_s);
 
     QWidget other;
     if (closing) {

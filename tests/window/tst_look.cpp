@@ -258,9 +258,9 @@ void tst_Look::widestPaymentShowsWhole()
     Form1 form{QLocale(locale)};
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Text1->setText(u"1000000"_qs);
-    form.Text2->setText(u"0.25"_qs);
-    form.Text3->setText(u"1"_qs);
+    form.Text1->setText(u"1000000"_s);
+    form.Text2->setText(u"0.25"_s);
+    form.Text3->setText(u"1"_s);
     form.Command1->click();
     QCOMPARE(watcher.count(), 0);
     QCOMPARE(form.Picture1->lines().size(), 1);

@@ -25,6 +25,8 @@
 
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 class tst_Monkey : public QObject
 {
     Q_OBJECT
@@ -37,12 +39,12 @@ namespace
 {
 
 // The characters a person might type or paste into a number field, and some they should not.
-const QString typedCharacters = u"0123456789012345678901234567890123456789..,,--+eE $%a "_qs;
-const QString pastedExtras = u"\t\n\r\v\x01\x1b\x7f\u0000"_qs;
+const QString typedCharacters = u"0123456789012345678901234567890123456789..,,--+eE $%a "_s;
+const QString pastedExtras = u"\t\n\r\v\x01\x1b\x7f\u0000"_s;
 // Digits of other scripts, other blanks and minus signs, and a digit outside the basic plane.
-const QStringList foreignCharacters = {u"\u0661"_qs, u"\u06f5"_qs,     u"\u0967"_qs, u"\uff11"_qs,
-                                       u"\u00a0"_qs, u"\u202f"_qs,     u"\u2212"_qs, u"\u00b2"_qs,
-                                       u"\u00e9"_qs, u"\U0001d7ce"_qs, u"\u066b"_qs, u"\u3000"_qs};
+const QStringList foreignCharacters = {u"\u0661"_s, u"\u06f5"_s,     u"\u0967"_s, u"\uff11"_s,
+                                       u"\u00a0"_s, u"\u202f"_s,     u"\u2212"_s, u"\u00b2"_s,
+                                       u"\u00e9"_s, u"\U0001d7ce"_s, u"\u066b"_s, u"\u3000"_s};
 constexpr qsizetype longestPaste = 32767;
 
 struct Field {
@@ -52,9 +54,9 @@ struct Field {
     double upper;
 };
 const Field fields[] = {
-    {u"Text1"_qs, u"The Amount of Loan must be between  1000 and  1000000"_qs, 1000, 1000000},
-    {u"Text2"_qs, u"The Annual Interest Rate must be between  0.05 and  0.25"_qs, 0.05, 0.25},
-    {u"Text3"_qs, u"The Length of Loan (in months) must be between  1 and  360"_qs, 1, 360}};
+    {u"Text1"_s, u"The Amount of Loan must be between  1000 and  1000000"_s, 1000, 1000000},
+    {u"Text2"_s, u"The Annual Interest Rate must be between  0.05 and  0.25"_s, 0.05, 0.25},
+    {u"Text3"_s, u"The Length of Loan (in months) must be between  1 and  360"_s, 1, 360}};
 
 const Field *fieldOf(const QString &box)
 {
@@ -64,8 +66,7 @@ const Field *fieldOf(const QString &box)
 }
 
 // The focus chain of the window, in tab order.
-const QStringList tabOrder = {u"Text1"_qs, u"Text2"_qs, u"Text3"_qs, u"Picture1"_qs,
-                              u"Command1"_qs};
+const QStringList tabOrder = {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Picture1"_s, u"Command1"_s};
 
 // The single keys the monkey presses: below which pick each comes (the previous row's bound
 // and up), the key or, at random, its alternative, how far along the tab order the focus should
@@ -158,9 +159,9 @@ QString Monkey::longText()
     case 0: // a number with more digits than any double holds
         return u'1' + QString(longestPaste - 1, u'0');
     case 1: // blanks, then a number in range of every field
-        return QString(longestPaste - 4, u' ') + u"0.10"_qs;
+        return QString(longestPaste - 4, u' ') + u"0.10"_s;
     case 2: // tabs and line feeds between every digit
-        return QString(longestPaste / 2, u'\t').replace(u'\t', u"\t7"_qs).left(longestPaste);
+        return QString(longestPaste / 2, u'\t').replace(u'\t', u"\t7"_s).left(longestPaste);
     default: {
         // Exactly as long as a box holds: a character outside the basic plane takes two units.
         QString text = randomText(int(longestPaste), true).left(longestPaste);
@@ -191,7 +192,7 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
             QString::number(field->lower + share * (field->upper - field->lower), 'g', 6);
         QTest::keyClick(before, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(before, value);
-        return u"mend with "_qs + value;
+        return u"mend with "_s + value;
     }
     if (pick < 30) {
         // On the button every space is a press of its own, and in the result box it opens the
@@ -202,12 +203,12 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
         // A space on the focused button presses it, and in the result box calculates before the
         // schedule opens.
         *mayCalculate = presses && text.contains(u' ');
-        return u"type \""_qs + text + u'"';
+        return u"type \""_s + text + u'"';
     }
     if (pick < 34) {
         const QString character = foreignCharacters[below(int(foreignCharacters.size()))];
         QTest::sendKeyEvent(QTest::Click, before, Qt::Key_unknown, character, Qt::NoModifier);
-        return u"type U+"_qs + QString::number(character.at(0).unicode(), 16);
+        return u"type U+"_s + QString::number(character.at(0).unicode(), 16);
     }
     if (pick < 39) {
         const bool huge = below(25) == 0;
@@ -220,8 +221,8 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
             ++longPastes.intoBoxes;
             longPastes.whole += box->text() == text;
         }
-        return huge ? u"paste %1 characters"_qs.arg(text.size())
-                    : u"paste \""_qs + QString(text).replace(u'\n', u"\\n"_qs) + u'"';
+        return huge ? u"paste %1 characters"_s.arg(text.size())
+                    : u"paste \""_s + QString(text).replace(u'\n', u"\\n"_s) + u'"';
     }
     for (const KeyAction &action : keyActions) {
         if (pick >= action.upTo)
@@ -247,7 +248,7 @@ QString Monkey::act(QString *focusTarget, bool *mayCalculate, bool *mayEdit)
     if (action.takesFocus)
         *focusTarget = target->objectName();
     *mayCalculate = action.calculates;
-    return u"click "_qs + target->objectName();
+    return u"click "_s + target->objectName();
 }
 
 // The result box's one line for the entries shown, or nothing when they have no payment.
@@ -272,11 +273,11 @@ QString boxToMend(const Form1 &form)
     } catch (const core::TypeMismatchError &error) {
         switch (error.field()) {
         case core::EntryField::Amount:
-            return u"Text1"_qs;
+            return u"Text1"_s;
         case core::EntryField::Rate:
-            return u"Text2"_qs;
+            return u"Text2"_s;
         case core::EntryField::Months:
-            return u"Text3"_qs;
+            return u"Text3"_s;
         case core::EntryField::Unknown:
             break;
         }
@@ -291,8 +292,8 @@ QtMessageHandler testlibHandler = nullptr;
 // script it has no shaping for; thousands of those would bury the monkey's own report.
 void withoutToolkitNoise(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtWarningMsg && (message.contains(u"propagateSizeHints"_qs) ||
-                                 message.contains(u"OpenType support missing"_qs)))
+    if (type == QtWarningMsg && (message.contains(u"propagateSizeHints"_s) ||
+                                 message.contains(u"OpenType support missing"_s)))
         return;
     testlibHandler(type, context, message);
 }
@@ -348,22 +349,22 @@ void tst_Monkey::randomUserActions()
         bool mayCalculate = false;
         bool mayEdit = false;
         const QString done = monkey.act(&focusTarget, &mayCalculate, &mayEdit);
-        recent.append(u"%1: %2"_qs.arg(action).arg(done.left(60)));
+        recent.append(u"%1: %2"_s.arg(action).arg(done.left(60)));
         if (recent.size() > 8)
             recent.removeFirst();
         const auto where = [&](const QString &detail = QString()) {
-            return u"seed %1, action %2 of the last ones:\n  %3\n%4"_qs.arg(seed)
+            return u"seed %1, action %2 of the last ones:\n  %3\n%4"_s.arg(seed)
                 .arg(action)
-                .arg(recent.join(u"\n  "_qs), detail)
+                .arg(recent.join(u"\n  "_s), detail)
                 .toUtf8();
         };
 
         // Activating the result box opens the payment schedule (its own tests check it, and
         // the messages that may come instead); the user closes it again.
-        const bool activation = mayCalculate && leaving == u"Picture1"_qs && focusTarget == leaving;
+        const bool activation = mayCalculate && leaving == u"Picture1"_s && focusTarget == leaving;
         if (activation) {
             for (QWidget *window : QApplication::topLevelWidgets()) {
-                if (window->objectName() == u"PaymentSchedule"_qs && window->isVisible())
+                if (window->objectName() == u"PaymentSchedule"_s && window->isVisible())
                     window->close();
             }
         }
@@ -372,45 +373,45 @@ void tst_Monkey::randomUserActions()
         QVERIFY2(form.isVisible() && !QApplication::activeModalWidget(), where().constData());
 
         const qsizetype messages = watcher.count() - messagesBefore;
-        QVERIFY2(messages <= 1, where(u"messages: %1"_qs.arg(messages)).constData());
+        QVERIFY2(messages <= 1, where(u"messages: %1"_s.arg(messages)).constData());
         const bool leftTheBox = focusTarget != leaving;
-        const QString focus = u"focus in "_qs + focusName();
+        const QString focus = u"focus in "_s + focusName();
         if (activation) {
             // A message sends the focus to the entry it is about; the closed schedule gives it
             // back to the result box.
             QVERIFY2(messages == 1 ? fieldOf(focusName()) != nullptr : focusName() == leaving,
                      where(focus).constData());
-        } else if (messages == 1 && watcher.messages().last().title == u"Invalid Parameter"_qs) {
+        } else if (messages == 1 && watcher.messages().last().title == u"Invalid Parameter"_s) {
             ++rangeMessages;
             // Only leaving an out-of-range box brings the range message, and the focus back.
             QVERIFY2(leftTheBox && !leftInBounds, where().constData());
             QCOMPARE(watcher.lastText(), leftField->prompt);
             QVERIFY2(focusName() == leaving, where(focus).constData());
         } else {
-            QVERIFY2(!leftTheBox || leftInBounds, where(u"no range message"_qs).constData());
+            QVERIFY2(!leftTheBox || leftInBounds, where(u"no range message"_s).constData());
             // A report about one entry leaves the focus in its box, for the user to mend it.
             const QString mend = messages == 1 ? boxToMend(form) : QString();
             const QString expectedFocus = mend.isEmpty() ? focusTarget : mend;
             QVERIFY2(focusName() == expectedFocus,
-                     where(focus + u", expected "_qs + expectedFocus).constData());
+                     where(focus + u", expected "_s + expectedFocus).constData());
             if (messages == 1) {
                 ++calculationMessages;
-                QCOMPARE(watcher.messages().last().title, u"Cannot Calculate"_qs);
+                QCOMPARE(watcher.messages().last().title, u"Cannot Calculate"_s);
                 QVERIFY2(mayCalculate && paymentShownFor(form).isEmpty(), where().constData());
             }
         }
         // The program never changes an entry; only the user's typing does.
-        QVERIFY2(mayEdit || entries() == entriesBefore, where(u"an entry changed"_qs).constData());
+        QVERIFY2(mayEdit || entries() == entriesBefore, where(u"an entry changed"_s).constData());
 
         const QStringList shown = form.Picture1->lines();
         const QStringList payment = paymentShownFor(form);
-        const QString inTheBox = u"result box: "_qs + shown.join(u'|');
+        const QString inTheBox = u"result box: "_s + shown.join(u'|');
         // A calculation the user surely asked for, with a payment to show, shows it.
         if (mayCalculate && messages == 0 && !payment.isEmpty())
             QVERIFY2(shown == payment, where(inTheBox).constData());
         newPayments += shown != shownBefore;
         QVERIFY2(shown == shownBefore || (mayCalculate && !payment.isEmpty() && shown == payment),
-                 where(inTheBox + u", before: "_qs + shownBefore.join(u'|')).constData());
+                 where(inTheBox + u", before: "_s + shownBefore.join(u'|')).constData());
     }
     qInfo("monkey: %u actions, %lld messages (%lld range, %lld calculation), %lld new payments "
           "shown, %lld long pastes (%lld into an entry box)",
