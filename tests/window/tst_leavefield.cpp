@@ -95,7 +95,7 @@ void tst_LeaveField::leaving()
 
     if (leaveBy == QStringLiteral("context menu"))
         openAndCloseContextMenu(*leaving);
-    else if (leaveBy.startsWith(u"click"_qs))
+    else if (leaveBy.startsWith(QStringLiteral("click")))
         QTest::mouseClick(leaveBy == u"click Calculate"_qs ? static_cast<QWidget *>(form.Command1)
                                                            : form.Picture1,
                           Qt::LeftButton);

@@ -268,11 +268,11 @@ QString boxToMend(const Form1 &form)
     } catch (const core::TypeMismatchError &error) {
         switch (error.field()) {
         case core::EntryField::Amount:
-            return u"Text1"_qs;
+            return QStringLiteral("Text1");
         case core::EntryField::Rate:
-            return u"Text2"_qs;
+            return QStringLiteral("Text2");
         case core::EntryField::Months:
-            return u"Text3"_qs;
+            return QStringLiteral("Text3");
         case core::EntryField::Unknown:
             break;
         }
