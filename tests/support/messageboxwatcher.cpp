@@ -56,6 +56,10 @@ bool MessageBoxWatcher::eventFilter(QObject *watched, QEvent *event)
         m_messages.append({box->windowTitle(), box->text(), shownText(*box),
                            box->icon() != QMessageBox::NoIcon, int(box->buttons().size()),
                            accessible->role(), readTexts, QRect()});
+        if (m_limit >= 0 && m_messages.size() > m_limit)
+            qFatal("%lld messages, more than the %lld expected; the last: %s",
+                   static_cast<long long>(m_messages.size()), static_cast<long long>(m_limit),
+                   qPrintable(box->text()));
         // Dismissed from the box's own nested event loop once it has the activation, as a
         // user could only click it then (and then the window's own focus has moved out).
         auto *poll = new QTimer(box);

@@ -38,6 +38,11 @@ public:
     explicit MessageBoxWatcher(Reactivation reactivation = Reactivation::Later);
     ~MessageBoxWatcher() override;
 
+    // Where messages could follow one another without end, each from inside the last, a test
+    // would wait for the stack to overflow, minutes later: beyond this many, the test is
+    // aborted at once.
+    void abortBeyond(qsizetype count) { m_limit = count; }
+
     const QList<Message> &messages() const { return m_messages; }
     qsizetype count() const { return m_messages.size(); }
     QString lastText() const { return m_messages.isEmpty() ? QString() : m_messages.last().text; }
@@ -48,4 +53,5 @@ protected:
 private:
     QList<Message> m_messages;
     Reactivation m_reactivation;
+    qsizetype m_limit = -1;
 };

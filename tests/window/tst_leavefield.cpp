@@ -155,6 +155,7 @@ void tst_LeaveField::twoBadBoxesNeverAlternate()
     QFETCH(MessageBoxWatcher::Reactivation, reactivation);
     QFETCH(bool, byClick);
     MessageBoxWatcher watcher(reactivation);
+    watcher.abortBeyond(5);
     Form1 form(unitedStates());
     QVERIFY(showActive(form));
     form.Text1->setText(u"999"_s);
