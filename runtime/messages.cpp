@@ -5,6 +5,7 @@
 #include "messages.h"
 
 #include "errors.h"
+#include "freshkeys.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -37,6 +38,7 @@ void showModal(QMessageBox::Icon icon, const QString &title, const QString &prom
     const QPointer<QWidget> window = owner();
     QMessageBox box(icon, title, prompt, QMessageBox::Ok, window);
     box.setTextFormat(Qt::PlainText);
+    const FreshKeysOnly freshKeys(box);
     box.exec();
     // Not every window system hands the activation back when the box closes (none does without
     // a window manager); without it the keyboard would type nowhere.
