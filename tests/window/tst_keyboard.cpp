@@ -5,8 +5,12 @@
 #include "form1.h"
 #include "windowtest.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -21,6 +25,8 @@ class tst_Keyboard : public WindowTestCase
 private Q_SLOTS:
     void heldKeyPressesOnce_data();
     void heldKeyPressesOnce();
+    void contextMenuKeys_data();
+    void contextMenuKeys();
 };
 
 namespace
@@ -124,6 +130,69 @@ void tst_Keyboard::heldKeyPressesOnce()
     QCOMPARE(holding.answeredByRepeats, 0);
     QCOMPARE(holding.leftOpen, 0);
     QCOMPARE(form.Picture1->lines(), QStringList{shown});
+}
+
+void tst_Keyboard::contextMenuKeys_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("entry box") << u"Text2"_s;
+    QTest::newRow("result box") << u"Picture1"_s;
+}
+
+// Shift+F10 opens the focused box's context menu where the Menu key does, at the box.
+void tst_Keyboard::contextMenuKeys()
+{
+    QFETCH(QString, box);
+    Form1 form(unitedStates());
+    QVERIFY(showActive(form));
+    auto *focused = form.findChild<QWidget *>(box);
+    QVERIFY(focused);
+    focused->setFocus(Qt::TabFocusReason);
+    const QString textBefore = focused->property("text").toString();
+
+    // Where each key opened a menu, and the menu's items.
+    QList<QPoint> openedAt;
+    QList<QStringList> items;
+    for (const bool menuKey : {true, false}) {
+        bool seen = false;
+        // Looked for from inside the menu's own event loop where it has one.
+        QTimer lookForMenu;
+        connect(&lookForMenu, &QTimer::timeout, &form, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            lookForMenu.stop();
+            seen = true;
+            openedAt.append(menu->pos());
+            QStringList names;
+            for (const QAction *action : menu->actions())
+                names.append(action->text().remove(u'&').section(u'\t', 0, 0));
+            items.append(names);
+            menu->close();
+        });
+        lookForMenu.start(0);
+        if (menuKey) {
+            // What the window system makes of the Menu key: a request from the keyboard for a
+            // context menu, to the window.
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+            QApplication::sendEvent(form.windowHandle(), &request);
+        } else {
+            // Through the window, as the window system delivers a key.
+            QTest::keyClick(form.windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+        }
+        QTRY_VERIFY(seen);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        // The window takes the activation back from the menu (the headless platform leaves
+        // that to the program), with the focus where it was.
+        form.activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), focused);
+    }
+    QCOMPARE(items.last(), items.first());
+    QVERIFY(items.first().contains(u"Copy"_s));
+    QCOMPARE(openedAt.last(), openedAt.first());
+    QVERIFY2(QRect(focused->mapToGlobal(QPoint()), focused->size()).contains(openedAt.last()),
+             "the menu opens at the box");
+    QCOMPARE(focused->property("text").toString(), textBefore);
 }
 
 QTEST_MAIN(tst_Keyboard)
