@@ -64,8 +64,7 @@ void tst_RegionalSettings::fromTheEnvironment_data()
     // A plain LANG, for each locale the other tests use.
     QTest::newRow("en_US") << QStringList{u"LANG=en_US.UTF-8"_s} << u"120,000"_s << dollar;
     QTest::newRow("de_DE") << QStringList{u"LANG=de_DE.UTF-8"_s} << u"120.000"_s << euro;
-    QTest::newRow("de_CH") << QStringList{u"LANG=de_CH.UTF-8"_s} << u"120\u2019000"_s
-                           << QString();
+    QTest::newRow("de_CH") << QStringList{u"LANG=de_CH.UTF-8"_s} << u"120\u2019000"_s << QString();
     QTest::newRow("fr_FR") << QStringList{u"LANG=fr_FR.UTF-8"_s} << u"120\u202f000"_s
                            << u"3\u202f872,06\u00a0\u20ac"_s;
     QTest::newRow("ja_JP") << QStringList{u"LANG=ja_JP.UTF-8"_s} << u"120,000"_s
