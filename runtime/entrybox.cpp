@@ -4,13 +4,18 @@
 
 #include "entrybox.h"
 
+#include "contextmenukey.h"
+
 #include <QDropEvent>
 #include <QFocusEvent>
 
 namespace runtime
 {
 
-EntryBox::EntryBox(const QString &initialText, QWidget *parent) : QLineEdit(initialText, parent) {}
+EntryBox::EntryBox(const QString &initialText, QWidget *parent) : QLineEdit(initialText, parent)
+{
+    OpenContextMenuByShiftF10(*this);
+}
 
 void EntryBox::focusOutEvent(QFocusEvent *event)
 {

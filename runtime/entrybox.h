@@ -6,6 +6,7 @@
 // focus out of it, and only then: losing the focus because the window lost activation (to a
 // message box or another program) or to a popup is not the user leaving the box. Text dropped
 // into it gives it the focus, so that leaving it afterwards is leaving it as after typing.
+// Shift+F10 opens its context menu, as the Menu key does.
 #pragma once
 
 #include <QLineEdit>

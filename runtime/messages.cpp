@@ -6,6 +6,7 @@
 
 #include "errors.h"
 #include "messageplacement.h"
+#include "freshkeys.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -79,6 +80,7 @@ void showModal(QMessageBox::Icon icon, const QString &title, const QString &prom
     const QPointer<QWidget> window = owner();
     PlacedMessageBox box(icon, title, prompt, window, about);
     box.setTextFormat(Qt::PlainText);
+    const FreshKeysOnly freshKeys(box);
     box.exec();
     // Not every window system hands the activation back when the box closes (none does without
     // a window manager); without it the keyboard would type nowhere.

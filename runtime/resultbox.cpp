@@ -4,6 +4,8 @@
 
 #include "resultbox.h"
 
+#include "contextmenukey.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QEvent>
@@ -27,6 +29,7 @@ ResultBox::ResultBox(QWidget *parent) : QFrame(parent)
     setAutoFillBackground(true);
     // A tab stop like the entry boxes, so keyboard users (and screen readers) can reach it.
     setFocusPolicy(Qt::StrongFocus);
+    OpenContextMenuByShiftF10(*this);
 
     // A payment is a number people paste elsewhere (a spreadsheet, a message).
     auto *copy = new QAction(QStringLiteral("&Copy"), this);

@@ -131,11 +131,13 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         (Command1->focusPolicy() & Qt::ClickFocus) && focusWidget() != Command1)
         return true;
     // Enter on the focused button presses it, as Space does; the button is never the window's
-    // default one, so Enter in an entry box still presses nothing.
+    // default one, so Enter in an entry box still presses nothing. Held down, it presses once,
+    // as Space does: its repeats are spent.
     if (watched == Command1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Command1->click();
+        const auto *keyEvent = static_cast<QKeyEvent *>(event);
+        if (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter) {
+            if (!keyEvent->isAutoRepeat())
+                Command1->click();
             return true;
         }
     }
