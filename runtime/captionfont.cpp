@@ -75,15 +75,16 @@ QFont CaptionFont(const QString &family, int pixelSize, int smallest,
     }
     // At each size the face's own width first, then slightly condensed, which keeps the type
     // larger where a caption is only a little too wide; a narrower face would be hard to read.
-    for (int size = pixelSize; size > smallest; --size) {
+    for (int size = pixelSize; size >= smallest; --size) {
         for (const int stretch : {int(QFont::Unstretched), int(QFont::SemiCondensed)}) {
             const QFont font = request(chosen.family(), size, stretch);
             if (IsPlainFace(font) && fits(font, captions))
                 return font;
         }
     }
-    chosen.setPixelSize(smallest);
-    return chosen;
+    // Nothing fits: the smallest size, as narrow as is still plain, cuts the least.
+    const QFont condensed = request(chosen.family(), smallest, QFont::SemiCondensed);
+    return IsPlainFace(condensed) ? condensed : request(chosen.family(), smallest);
 }
 
 } // namespace runtime

@@ -98,7 +98,7 @@ Form1::Form1(const runtime::RegionalSettings &regional, QWidget *parent)
     const QLabel *const captions[] = {Label1, Label2, Label3, Label4};
     QList<runtime::CaptionRoom> rooms;
     for (const QLabel *caption : captions)
-        rooms.append({caption->text(), CaptionRoom(*caption)});
+        rooms.append({caption->text(), RoomForCaption(*caption)});
     rooms.append(
         {Command1->text(), layout::inPixels(layout::Command1).width() - 2 * ButtonPadding});
     setFont(runtime::CaptionFont(QStringLiteral("DejaVu Sans"), 11, 8, rooms));
@@ -112,7 +112,7 @@ Form1::Form1(const runtime::RegionalSettings &regional, QWidget *parent)
     runtime::RunHandler([this] { Form_Load(); }, focusField);
 }
 
-int Form1::CaptionRoom(const QLabel &caption)
+int Form1::RoomForCaption(const QLabel &caption)
 {
     // Up to its own right edge, and short of its box by a clear gap.
     const QRect label = caption.geometry();

@@ -76,13 +76,6 @@ public:
     QPushButton *const Command1;
     QFrame *const Line1;
 
-    // Pixels left free between a caption and the box it names, and inside the button on each
-    // side of its caption.
-    static constexpr int CaptionGap = 2;
-    static constexpr int ButtonPadding = 6;
-    // The width the caption's text may take: within its label, and short of its box by the gap.
-    static int CaptionRoom(const QLabel &caption);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
@@ -99,6 +92,13 @@ private:
     void FocusField(core::EntryField field);
     void Picture1_Activate();
     loan::CalculatedPayment Calculate();
+
+    // Pixels left free between a caption and the box it names, and inside the button on each
+    // side of its caption.
+    static constexpr int CaptionGap = 2;
+    static constexpr int ButtonPadding = 6;
+    // The width the caption's text may take: within its label, and short of its box by the gap.
+    static int RoomForCaption(const QLabel &caption);
 
     const runtime::RegionalSettings m_regional;
     const std::array<FieldSpec, 3> m_fields;
