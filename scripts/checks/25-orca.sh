@@ -12,7 +12,7 @@ cd "$(dirname "$0")/../.."
 source scripts/xvfb.sh
 source scripts/session.sh
 
-program=build/window/mortgage-calculator
+program=${LOAN_PROGRAM:-build/window/mortgage-calculator}
 [[ -x $program ]] || { echo "no $program: build first" >&2; exit 1; }
 # The reader refuses to start next to another one of the same user, and replacing it would
 # end that user's reader.
@@ -80,7 +80,8 @@ speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech
     >"$work/speechd.out" 2>&1 &
 pids+=($!)
 socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
-for ((tries = 0; tries < 100; tries++)); do
+# Within 30 s, however busy the machine.
+for ((tries = 0; tries < 600; tries++)); do
     [[ -S $socket ]] && break
     sleep 0.05
 done
@@ -108,7 +109,7 @@ env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILI
     "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
 
-if ! timeout 120 /usr/bin/python3 scripts/atspi/orca_walk.py "$log"; then
+if ! timeout 700 /usr/bin/python3 scripts/atspi/orca_walk.py "$log"; then
     echo "--- program output:" >&2
     cat "$work/program.log" >&2
     exit 1
