@@ -18,20 +18,23 @@ skipped=0
 failures=()
 skips=()
 run_check() {
-    local name=$1 start=$SECONDS status=0
+    local name=$1 start=$SECONDS status=0 outcome
     shift
     echo "=== $name"
     "$@" || status=$?
     if ((status == 0)); then
         passed=$((passed + 1))
+        outcome=passed
     elif ((status == 77)); then
         skipped=$((skipped + 1))
         skips+=("$name")
+        outcome=skipped
     else
         failed=$((failed + 1))
         failures+=("$name")
+        outcome=failed
     fi
-    echo "--- $name: $((SECONDS - start)) s"
+    echo "--- $name: $outcome in $((SECONDS - start)) s"
 }
 
 run_check "unit and window tests" \

@@ -6,6 +6,7 @@
 #include "accessibleevents.h"
 #include "messageboxwatcher.h"
 #include "resultbox.h"
+#include "resultboxaccessible.h"
 #include "windowtest.h"
 
 #include <QLabel>
