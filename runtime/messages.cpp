@@ -5,8 +5,8 @@
 #include "messages.h"
 
 #include "errors.h"
-#include "messageplacement.h"
 #include "freshkeys.h"
+#include "messageplacement.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -36,6 +36,7 @@ rm -f "$stage.log"
 
 expected=(
     usr/bin/mortgage-calculator
+    usr/lib/mortgage-calculator/mortgage-calculator-schedule.so
     "usr/share/applications/$id.desktop"
     "usr/share/metainfo/$id.metainfo.xml"
     "usr/share/icons/hicolor/scalable/apps/$id.svg"

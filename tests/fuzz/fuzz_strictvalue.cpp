@@ -23,8 +23,8 @@ namespace
 {
 const QLocale &locale(int index)
 {
-    static const QLocale locales[] = {QLocale(u"en_US"_s), QLocale(u"de_DE"_s),
-                                      QLocale(u"fr_FR"_s), QLocale::c()};
+    static const QLocale locales[] = {QLocale(u"en_US"_s), QLocale(u"de_DE"_s), QLocale(u"fr_FR"_s),
+                                      QLocale::c()};
     return locales[index];
 }
 constexpr int localeCount = 4;
