@@ -94,9 +94,10 @@ QChartView *CreateScheduleChart(const core::Schedule &schedule, const QLocale &r
 
     // Each payment a step as wide as the payment, interest below and principal stacked on it:
     // a bar per payment, drawn as two areas, so a long loan costs a few shapes, not hundreds.
-    auto *interestTop = new QLineSeries;
-    auto *paymentTop = new QLineSeries;
-    auto *zero = new QLineSeries;
+    // The areas' edges belong to no area (an area series does not own them), so to the chart.
+    auto *interestTop = new QLineSeries(chart);
+    auto *paymentTop = new QLineSeries(chart);
+    auto *zero = new QLineSeries(chart);
     auto *balance = new QLineSeries;
     balance->setName(u"Balance"_s);
     // Apart from both parts' colours, in both themes; added after them, it is drawn over them.
