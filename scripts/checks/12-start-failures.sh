@@ -13,7 +13,7 @@ cases=(
     "exits at once with a message|echo 'cannot connect to display' >&2; exit 3|3|cannot connect to display"
     "exits at once silently|exit 0|1|ended (status 0) before showing its window"
     "killed by a signal|kill -SEGV \$\$|139|ended (status 139)"
-    "never shows a window|echo 'still starting' >&2; exec sleep 300|1|showed no window within 2 s"
+    "never shows a window|echo 'still starting' >&2; exec sleep 321|1|showed no window within 2 s"
 )
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -32,7 +32,7 @@ for row in "${cases[@]}"; do
     ((status == expected_status)) || problems+=("status $status, not $expected_status")
     grep -qF "$expected_text" "$scratch/out" || problems+=("no \"$expected_text\" in its output")
     [[ -e $scratch/shot.png ]] && problems+=("a screenshot was saved")
-    pgrep -f "^/bin/sh $program" >/dev/null || pgrep -fx 'sleep 300' >/dev/null &&
+    pgrep -f "^/bin/sh $program" >/dev/null || pgrep -fx 'sleep 321' >/dev/null &&
         problems+=("the program was left running")
     if ((${#problems[@]})); then
         failed=1
