@@ -15,7 +15,7 @@ bool CheckRange(double lowerBound, double upperBound, const QString &entry,
                 const QString &fieldName, const QWidget *box)
 {
     const double value = core::LeadingValue(entry);
-    const bool withinBounds = value >= lowerBound && value <= upperBound;
+    const bool withinBounds = WithinBounds(value, lowerBound, upperBound);
     if (!withinBounds)
         ReportOutOfRange(lowerBound, upperBound, fieldName, box);
     return withinBounds;

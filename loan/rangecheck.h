@@ -15,6 +15,12 @@ class QWidget;
 namespace loan
 {
 
+// Whether a value lies within inclusive bounds.
+inline bool WithinBounds(double value, double lowerBound, double upperBound)
+{
+    return value >= lowerBound && value <= upperBound;
+}
+
 bool CheckRange(double lowerBound, double upperBound, const QString &entry,
                 const QString &fieldName, const QWidget *box = nullptr);
 

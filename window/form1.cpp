@@ -258,7 +258,7 @@ void Form1::Picture1_Activate()
     const double values[] = {read.amount, read.rate, read.months};
     for (size_t i = 0; i < m_fields.size(); ++i) {
         const FieldSpec &field = m_fields[i];
-        if (!(values[i] >= field.lowerBound && values[i] <= field.upperBound)) {
+        if (!loan::WithinBounds(values[i], field.lowerBound, field.upperBound)) {
             loan::ReportOutOfRange(field.lowerBound, field.upperBound, field.name, field.box);
             runtime::GiveFocus(*field.box);
             return;
