@@ -80,16 +80,22 @@ void tst_Handlers::theFollowUpGetsTheField_data()
 }
 
 // The follow-up is told which field, whatever the name in the message: only an error about no
-// known field has none.
+// known field has none. It comes before the report, so the report hands the focus back to the box.
 void tst_Handlers::theFollowUpGetsTheField()
 {
     QFETCH(QString, fieldName);
     QFETCH(EntryField, field);
     MessageBoxWatcher watcher;
     QList<EntryField> followedUp;
+    int reportsBeforeFollowUp = -1;
     RunHandler([&] { throw TypeMismatchError(QStringLiteral("ten"), field, fieldName); },
-               [&](EntryField which) { followedUp.append(which); });
+               [&](EntryField which) {
+                   followedUp.append(which);
+                   reportsBeforeFollowUp = watcher.count();
+               });
     QCOMPARE(watcher.count(), 1);
+    if (!followedUp.isEmpty())
+        QCOMPARE(reportsBeforeFollowUp, 0);
     QCOMPARE(followedUp,
              field == EntryField::Unknown ? QList<EntryField>() : QList<EntryField>{field});
 }
