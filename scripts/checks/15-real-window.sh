@@ -42,7 +42,7 @@ has_icon() { [[ $(xprop -id "$window" _NET_WM_ICON 2>/dev/null) == *'Icon (16 x 
 
 start_xvfb
 start_window_manager || fail "the window manager did not start"
-LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=xcb spawn build/window/mortgage-calculator 2>/dev/null
+spawn env LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=xcb build/window/mortgage-calculator 2>/dev/null
 program_pid=$spawned
 wait_until -p "$program_pid" 10 find_window || fail "the window did not appear"
 wait_until 5 active || fail "the window did not get the focus"
