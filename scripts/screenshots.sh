@@ -23,13 +23,16 @@ program=${LOAN_PROGRAM:-build/window/mortgage-calculator}
 timeout=${LOAN_WINDOW_TIMEOUT:-30}
 
 # Sets WINDOW to the first window process $1 shows, if any.
-shown_window() { WINDOW=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1) && [[ -n $WINDOW ]]; }
+shown_window() {
+    WINDOW=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1) && [[ -n $WINDOW ]]
+}
 
 # Succeeds when the window shows more than one flat colour and looks as it did at the last call:
 # what was last asked of it has been painted.
 painted() {
     local previous=${look-}
-    look=$(import -window "$WINDOW" miff:- 2>/dev/null | identify -format '%k %#' - 2>/dev/null) || look=
+    look=$(import -window "$WINDOW" miff:- 2>/dev/null | identify -format '%k %#' - 2>/dev/null) ||
+        look=
     [[ -n $look && ${look%% *} -gt 1 && $look == "$previous" ]]
 }
 

@@ -164,7 +164,7 @@ def main(path):
             print(f"{name}: {' / '.join(heard)}", flush=True)
     # The walks through the payment schedule and the result box's context menu, each stopping at
     # its first wrong step.
-    for title, steps in (("the payment schedule", SCHEDULE_STEPS), ("the context menu", MENU_STEPS)):
+    for title, steps in (("the schedule", SCHEDULE_STEPS), ("the context menu", MENU_STEPS)):
         try:
             walk(log, steps)
         except Failure as failure:

@@ -36,7 +36,9 @@ messages_settle() {
 
 # The window's id, once it shows; the icon it carries for task bars and window switchers (set
 # just after the first show; 16 by 16 is the smallest size they ask for).
-find_window() { window=$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n 1) && [[ -n $window ]]; }
+find_window() {
+    window=$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n 1) && [[ -n $window ]]
+}
 active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$window" ]]; }
 has_icon() { [[ $(xprop -id "$window" _NET_WM_ICON 2>/dev/null) == *'Icon (16 x 16)'* ]]; }
 

@@ -34,8 +34,8 @@ start_weston || fail "weston did not start"
 start_session_buses || fail "the session buses did not start"
 
 mkdir -p build/screenshots
-spawn env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    "$program" >"$work/program.log" 2>&1
+spawn env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=wayland \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1
 program_pid=$spawned
 
 timeout 120 /usr/bin/python3 scripts/atspi/drive_wayland.py "$WESTON_BACKGROUND" \

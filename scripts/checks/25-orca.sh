@@ -74,8 +74,8 @@ if ! wait_until -p "$orca_pid" 30 grep -Eqs "$started" "$log"; then
     exit 1
 fi
 
-spawn env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    "$program" >"$work/program.log" 2>&1
+spawn env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1
 
 if ! timeout 700 /usr/bin/python3 scripts/atspi/orca_walk.py "$log"; then
     echo "--- program output:" >&2
