@@ -14,8 +14,7 @@ out=${1:-build/screenshots}
 test=${BUILD_DIR:-build}/tests/tst_schedulewindow
 [[ -x $test ]] || { echo "missing $test: build first (scripts/setup.sh test)" >&2; exit 1; }
 mkdir -p "$out"
-source scripts/xvfb.sh
-trap '[[ -n ${WM_PID:-} ]] && kill "$WM_PID" 2>/dev/null; stop_xvfb' EXIT
+source scripts/harness.sh
 XVFB_SCREEN=2400x1800x24 start_xvfb
 start_window_manager
 for scale in 1 2; do

@@ -17,8 +17,7 @@ processes=${1:-5}
 openings=${2:-10}
 binary=${BUILD_DIR:-build}/bench/bench-schedule
 [[ -x $binary ]] || { echo "missing $binary: build first (scripts/setup.sh test)" >&2; exit 1; }
-source scripts/xvfb.sh
-trap '[[ -n ${WM_PID:-} ]] && kill "$WM_PID" 2>/dev/null; stop_xvfb' EXIT
+source scripts/harness.sh
 start_xvfb
 start_window_manager
 for ((i = 0; i < processes; i++)); do

@@ -13,7 +13,7 @@
 #   bench/startup/run.sh [--platform xcb|wayland] [N]      N launches of each (default 10)
 #
 # On wayland both run as clients of weston, which runs as one window of the private Xvfb
-# (scripts/weston.sh); they have no X windows to map, so the only time is to the first frame the
+# (scripts/harness.sh); they have no X windows to map, so the only time is to the first frame the
 # compositor shows: the first damage on its window after the exec.
 #
 # It first runs scripts/setup.sh test, which installs what is missing and builds (RelWithDebInfo)
@@ -35,15 +35,10 @@ runs=${1:-10}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "$usage" >&2; exit 2; }
 build=${BUILD_DIR:-build}
 
+source scripts/harness.sh
 if [[ -z ${LOAN_BENCH_NO_SETUP:-} ]]; then
-    log=$(mktemp)
     echo "Setting up and building (scripts/setup.sh test)..."
-    if ! scripts/setup.sh test >"$log" 2>&1; then
-        tail -n 30 "$log" >&2
-        rm -f "$log"
-        exit 1
-    fi
-    rm -f "$log"
+    scripts/setup.sh test >"$work/setup.log" 2>&1 || { tail -n 30 "$work/setup.log" >&2; exit 1; }
 fi
 
 program=${LOAN_BENCH_PROGRAM:-$build/window/mortgage-calculator}
@@ -53,18 +48,12 @@ for binary in "$program" "$floor" "$xwatch"; do
     [[ -x $binary ]] || { echo "missing $binary: build first (scripts/setup.sh test)" >&2; exit 1; }
 done
 
-results=$(mktemp -d)
-chmod 700 "$results"
-source scripts/xvfb.sh
-source scripts/weston.sh
-trap 'stop_weston; stop_xvfb; rm -rf "$results"' EXIT
-XVFB_SCREEN=1024x768x24 XVFB_DPI=96 start_xvfb
+start_xvfb
 export QT_QPA_PLATFORM=$platform
 watch=()
 where="Xvfb $DISPLAY at 96 DPI, no window manager"
 if [[ $platform == wayland ]]; then
-    mkdir "$results/runtime"
-    WESTON_WIDTH=1024 WESTON_HEIGHT=768 start_weston "$results/runtime" || exit 1
+    start_weston || exit 1
     output=$(xwininfo -root -children | awk '/"Weston Compositor/ {print $1; exit}')
     [[ -n $output ]] || { echo "cannot find weston's window on $DISPLAY" >&2; exit 1; }
     watch=(-w "$output")
@@ -74,9 +63,9 @@ fi
 # One launch of a program; appends "map_ms=.. paint_ms=.. rss_kb=.. pss_kb=.." to its results.
 launch() {
     local name=$1 binary=$2
-    "$xwatch" "${watch[@]}" -- "$binary" >>"$results/$name" && return
+    "$xwatch" "${watch[@]}" -- "$binary" >>"$work/$name" && return
     echo "launching $binary failed" >&2
-    kill -0 "$XVFB_PID" 2>/dev/null || echo "(the benchmark's Xvfb $DISPLAY has gone)" >&2
+    gone "${pids[0]}" && echo "(the benchmark's Xvfb $DISPLAY has gone)" >&2
     exit 1
 }
 
@@ -99,7 +88,7 @@ done
 
 # stats NAME KEY SCALE: "median min max" of one measure, divided by SCALE.
 stats() {
-    sed -n "s/.*\<$2=\([0-9.]*\).*/\1/p" "$results/$1" | sort -g | awk -v scale="$3" '
+    sed -n "s/.*\<$2=\([0-9.]*\).*/\1/p" "$work/$1" | sort -g | awk -v scale="$3" '
         { v[NR] = $1 / scale }
         END {
             median = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2

@@ -7,17 +7,17 @@ Run by scripts/checks/25-orca.sh, which starts the services, the reader and the 
 Usage: orca_walk.py DEBUG_LOG. Exits non-zero when the words of any step are wrong.
 """
 import re
-import subprocess
 import sys
-import time
+
+from stage import TEXT, Failure, press, wait_for
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?(?:\{|$)")
 # Echoes of the keys pressed, which say nothing about the window.
 KEY_ECHO = re.compile(r"^(tab|return|space|left control|left shift|shift|[0-9a-z]) ?$")
-RESULT = "Your monthly payment is"
+RESULT = TEXT["RESULT"]
 # Orca 43 ends a window's or a message's words with a full stop, Orca 48 does not; Orca 43 calls
 # a button a push button, Orca 48 a button.
-TITLE = ("Ombrel - Mortgage Calculator frame.", "Ombrel - Mortgage Calculator frame")
+TITLE = (f"{TEXT['TITLE']} frame.", f"{TEXT['TITLE']} frame")
 CALCULATE = ("Calculate push button.", "Calculate button.")
 
 # Each step: what it does, the keys, the utterances that must come (in this order, others may
@@ -36,9 +36,7 @@ STEPS = [
      ["Length of Loan (in months) text.", "36 selected."], []),
     ("an entry out of range", ["ctrl+a", "type:400"], [], []),
     ("leaving it", ["Tab"],
-     ["alert Invalid Parameter.",
-      ("The Length of Loan (in months) must be between  1 and  360.",
-       "The Length of Loan (in months) must be between  1 and  360"),
+     [f"alert {TEXT['RANGE_TITLE']}.", (f"{TEXT['MONTHS_PROMPT']}.", TEXT["MONTHS_PROMPT"]),
       ("OK push button.", "OK button.")], []),
     # The focus goes straight back to the box: nothing on the way is announced.
     ("dismissing the message", ["Return"], ["Length of Loan (in months) text.", "400 selected."],
@@ -54,7 +52,7 @@ STEPS = [
      ["Length of Loan (in months) text.", "240 selected."], []),
     ("an entry no number", ["type:36x", "Tab", "Tab"], [CALCULATE], []),
     ("Calculate with it", ["space"],
-     ["alert Cannot Calculate.",
+     [f"alert {TEXT['ERROR_TITLE']}.",
       "\u200e\u201c\u206836x\u2069\u201d in the Length of Loan (in months) is not a number. "
       "Please type a number in every box."], []),
     ("dismissing the report", ["Return"], ["Length of Loan (in months) text.", "36x selected."],
@@ -62,32 +60,13 @@ STEPS = [
 ]
 
 
-class Failure(Exception):
-    pass
-
-
-# A context menu, opened with the Menu key in the result box: its one item is read out once the
-# menu has it selected (a menu opened by a key selects nothing by itself). Each step: what it
-# does, the keys, a text some utterance of the step contains.
-# From the result box, where the schedule walk leaves the focus.
+# A context menu, opened with the Menu key in the result box, where the schedule walk leaves the
+# focus: its one item is read out once the menu has it selected (a menu opened by a key selects
+# nothing by itself). Steps as in SCHEDULE_STEPS below.
 MENU_STEPS = [
-    ("its context menu", ["Menu", "Down"], "Copy"),
+    ("its context menu", ["Menu", "Down"], ["Copy"], []),
+    ("closing it", ["Escape"], [], []),
 ]
-
-
-def walk_menu(log):
-    for name, keys, text in MENU_STEPS:
-        heard = []
-        press(keys)
-        deadline = time.monotonic() + 15.0
-        while not any(text in utterance for utterance in heard):
-            if time.monotonic() > deadline:
-                print(f"{name}: {' / '.join(heard)}")
-                raise Failure(f"{name}: never heard {text!r}")
-            heard.extend(log.new_utterances())
-            time.sleep(0.05)
-        print(f"{name}: {' / '.join(heard)}")
-    press(["Escape"])
 
 
 class SpeechLog:
@@ -104,14 +83,6 @@ class SpeechLog:
         return said
 
 
-def press(keys):
-    for key in keys:
-        if key.startswith("type:"):
-            subprocess.run(["xdotool", "type", "--delay", "20", key[5:]], check=True)
-        else:
-            subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
-
-
 def alternatives(expected):
     return expected if isinstance(expected, tuple) else (expected,)
 
@@ -120,8 +91,7 @@ def wait_for_words(log, expected, heard, timeout=30.0, within=False):
     """Collects utterances into heard until expected has come in order; the typing steps,
     which expect nothing, wait until the reader has echoed the last key. With `within`, each
     expected piece need only stand inside an utterance, and one utterance may hold several."""
-    deadline = time.monotonic() + timeout
-    while True:
+    def all_come():
         heard.extend(log.new_utterances())
         remaining = list(expected)
         for utterance in heard:
@@ -130,11 +100,9 @@ def wait_for_words(log, expected, heard, timeout=30.0, within=False):
                     remaining.pop(0)
             elif remaining and utterance in alternatives(remaining[0]):
                 remaining.pop(0)
-        if not remaining:
-            return
-        if time.monotonic() > deadline:
-            raise Failure(f"still waiting for {remaining!r}")
-        time.sleep(0.05)
+        return not remaining
+
+    wait_for(f"the words {expected!r}", all_come, timeout)
 
 
 # --- The payment schedule walk -------------------------------------------------------------
@@ -160,10 +128,12 @@ SCHEDULE_STEPS = [
 ]
 
 
-def schedule_walk(log):
-    for name, keys, expected, forbidden in SCHEDULE_STEPS:
+def walk(log, steps):
+    """Goes through steps whose expected pieces each stand inside some utterance, stopping at
+    the first wrong one."""
+    for name, keys, expected, forbidden in steps:
         heard = []
-        press(keys)
+        press(*keys)
         try:
             wait_for_words(log, expected, heard, within=True)
         finally:
@@ -171,7 +141,6 @@ def schedule_walk(log):
         wrong = [u for u in heard if any(text in u for text in forbidden)]
         if wrong:
             raise Failure(f"{name}: the reader also said {wrong!r}")
-    print("Orca: the payment schedule spoken as expected")
 # --- end of the payment schedule walk ---------------------------------------------------------
 
 
@@ -182,7 +151,7 @@ def main(path):
     failures = 0
     for name, keys, expected, forbidden in STEPS:
         heard = []
-        press(keys)
+        press(*keys)
         try:
             wait_for_words(log, expected, heard)
             wrong = [u for u in heard if any(text in u for text in forbidden)]
@@ -195,12 +164,12 @@ def main(path):
             print(f"{name}: {' / '.join(heard)}", flush=True)
     # The walks through the payment schedule and the result box's context menu, each stopping at
     # its first wrong step.
-    for walk in (schedule_walk, walk_menu):
+    for title, steps in (("the schedule", SCHEDULE_STEPS), ("the context menu", MENU_STEPS)):
         try:
-            walk(log)
+            walk(log, steps)
         except Failure as failure:
             failures += 1
-            print(f"Orca check failed in {walk.__name__}: {failure}", file=sys.stderr)
+            print(f"Orca check failed in {title}: {failure}", file=sys.stderr)
     if not failures:
         print("Orca: every step spoken as expected")
     return failures

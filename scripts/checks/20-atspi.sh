@@ -6,40 +6,22 @@
 
 # The window as a screen reader sees it over AT-SPI: a private X server, session bus,
 # accessibility bus and window manager, then the program, read and driven by
-# scripts/atspi/read_window.py. Every process started here is ended here, by its process id.
+# scripts/atspi/read_window.py.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-source scripts/xvfb.sh
-source scripts/session.sh
+source scripts/harness.sh
 
 # LOAN_PROGRAM reads another build of the program, such as an installed one.
 program=${LOAN_PROGRAM:-build/window/mortgage-calculator}
 [[ -x $program ]] || { echo "no $program: build first" >&2; exit 1; }
 
-work=$(mktemp -d)
-chmod 700 "$work"
-pids=()
-a11y_address=
-cleanup() {
-    end_processes
-    stop_xvfb
-    [[ -n ${ATSPI_DEBUG:-} ]] && echo "ended: ${pids[*]}" >&2
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 export XDG_RUNTIME_DIR=$work
 unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
-XVFB_DPI=96 start_xvfb || exit 1
-
+start_xvfb || exit 1
 start_session_buses || exit 1
-
 start_window_manager "$work/openbox.log" || exit 1
-pids+=("$WM_PID")
-
-env -u AT_SPI_BUS_ADDRESS LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    "$program" >"$work/program.log" 2>&1 &
-pids+=($!)
+spawn env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1
 
 if ! timeout 60 /usr/bin/python3 scripts/atspi/read_window.py; then
     echo "--- program output:" >&2

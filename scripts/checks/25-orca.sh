@@ -5,12 +5,10 @@
 # What a blind user hears: the screen reader itself, headless, on a private X server, session
 # bus and accessibility bus, speaking through a speech server of our own into a null audio
 # driver. scripts/atspi/orca_walk.py drives the window with the keyboard and checks the
-# utterances the reader logs at each step. Every process started here is ended here, by its
-# process id.
+# utterances the reader logs at each step.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-source scripts/xvfb.sh
-source scripts/session.sh
+source scripts/harness.sh
 
 program=${LOAN_PROGRAM:-build/window/mortgage-calculator}
 [[ -x $program ]] || { echo "no $program: build first" >&2; exit 1; }
@@ -21,27 +19,12 @@ if pgrep -u "$(id -u)" -x orca >/dev/null; then
     exit 1
 fi
 
-work=$(mktemp -d)
-chmod 700 "$work"
-pids=()
-a11y_address=
 orca_pid=
 cleanup() {
-    local i tries registry_pid
     # The reader handles TERM only once an event wakes it: a key press does.
-    if [[ -n $orca_pid ]] && kill -0 "$orca_pid" 2>/dev/null; then
-        kill -TERM "$orca_pid"
-        xdotool key shift 2>/dev/null
-        for ((tries = 0; tries < 100; tries++)); do
-            kill -0 "$orca_pid" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill -KILL "$orca_pid" 2>/dev/null
-    fi
-    end_processes
-    stop_xvfb
-    [[ -n ${ORCA_DEBUG:-} ]] && echo "ended: $orca_pid ${pids[*]}; kept $work" >&2
-    [[ -n ${ORCA_DEBUG:-} ]] || rm -rf "$work"
+    [[ -n $orca_pid ]] && kill "$orca_pid" 2>/dev/null && xdotool key shift 2>/dev/null &&
+        wait_until 5 gone "$orca_pid"
+    if [[ -n ${ORCA_DEBUG:-} ]]; then end_started; echo "kept $work" >&2; else end_stage; fi
 }
 trap cleanup EXIT
 
@@ -67,47 +50,32 @@ PY
 export GIO_USE_VFS=local GSETTINGS_BACKEND=memory SPEECHD_CMD=/bin/false
 unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS SPEECHD_ADDRESS
 
-XVFB_DPI=96 start_xvfb || exit 1
-
+start_xvfb || exit 1
 start_session_buses || exit 1
-
 start_window_manager "$work/openbox.log" || exit 1
-pids+=("$WM_PID")
 
 # The speech server in the foreground, never timing out, on its usual socket.
-speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
-    --log-dir "$work" --communication-method unix_socket --socket-path default \
-    >"$work/speechd.out" 2>&1 &
-pids+=($!)
-socket=$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock
+spawn speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
+    --log-dir "$work" --communication-method unix_socket --socket-path default >"$work/speechd.out" 2>&1
 # Within 30 s, however busy the machine.
-for ((tries = 0; tries < 600; tries++)); do
-    [[ -S $socket ]] && break
-    sleep 0.05
-done
-[[ -S $socket ]] || { echo "the speech server did not start" >&2; cat "$work/speechd.out" >&2; exit 1; }
+wait_until -p "$spawned" 30 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ||
+    { echo "the speech server did not start" >&2; cat "$work/speechd.out" >&2; exit 1; }
 
 log=$work/orca.log
-orca --debug-file="$log" >"$work/orca.out" 2>&1 &
-orca_pid=$!
+spawn orca --debug-file="$log" >"$work/orca.out" 2>&1
+orca_pid=$spawned
 # The line the reader logs as it begins to listen: Orca 43 (Debian 12) says it starts the AT-SPI
 # registry, Orca 48 (Debian 13) its AT-SPI main event loop.
 started='ORCA: Starting (ATSPI registry|Atspi main event loop)'
 # Within 30 s, however busy the machine.
-for ((tries = 0; tries < 600; tries++)); do
-    grep -Eq "$started" "$log" 2>/dev/null && break
-    kill -0 "$orca_pid" 2>/dev/null || break
-    sleep 0.05
-done
-if ! grep -Eq "$started" "$log" 2>/dev/null; then
+if ! wait_until -p "$orca_pid" 30 grep -Eqs "$started" "$log"; then
     echo "the screen reader did not start" >&2
     cat "$work/orca.out" >&2
     exit 1
 fi
 
-env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    "$program" >"$work/program.log" 2>&1 &
-pids+=($!)
+spawn env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1
 
 if ! timeout 700 /usr/bin/python3 scripts/atspi/orca_walk.py "$log"; then
     echo "--- program output:" >&2
