@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The program's texts (en_US) that the stages look for, said once: sourced by the shell stages,
-# read by scripts/atspi/texts.py. One NAME='value' a line.
+# read by scripts/atspi/stage.py. One NAME='value' a line.
 TITLE='Ombrel - Mortgage Calculator'
 AMOUNT='Amount of Loan'
 RATE='Annual Interest Rate'

@@ -24,7 +24,7 @@ test_packages=(
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi
     desktop-file-utils appstream
     libbenchmark-dev libx11-dev libxdamage-dev libxfixes-dev
-    mmdebstrap
+    mmdebstrap ccache
     weston
     dpkg-dev debhelper lintian reuse man-db
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4
@@ -46,7 +46,7 @@ run)
 test)
     packages=("${run_packages[@]}" "${test_packages[@]}")
     build=build
-    options=(-DBUILD_TESTING=ON -DLOAN_BUILD_BENCH=ON -DLOAN_WARNINGS_AS_ERRORS=ON)
+    options=(-DBUILD_TESTING=ON -DLOAN_BUILD_BENCH=ON -DLOAN_WARNINGS_AS_ERRORS=ON -DLOAN_COMPILER_CACHE=ON)
     ;;
 package)
     packages=("${run_packages[@]}" "${package_packages[@]}")

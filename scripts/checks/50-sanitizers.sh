@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOAN_SANITIZE=ON \
-    -DLOAN_BUILD_BENCH=OFF -DLOAN_WARNINGS_AS_ERRORS=ON >/dev/null
+    -DLOAN_BUILD_BENCH=OFF -DLOAN_WARNINGS_AS_ERRORS=ON -DLOAN_COMPILER_CACHE=ON >/dev/null
 cmake --build build-asan --parallel "$(nproc)"
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1

@@ -17,7 +17,7 @@ seconds=${FUZZ_SECONDS:-15}
 targets=(leadingvalue strictvalue boundtext currencytext rangeprompt payment schedule)
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DLOAN_FUZZ=ON -DBUILD_TESTING=OFF -DLOAN_BUILD_BENCH=OFF >/dev/null
+    -DLOAN_FUZZ=ON -DBUILD_TESTING=OFF -DLOAN_BUILD_BENCH=OFF -DLOAN_COMPILER_CACHE=ON >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)" --target fuzz_targets
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
