@@ -3,8 +3,9 @@
 //
 // What assistive technology sees of an entry box: editable text named by its caption, its
 // whole text readable, selectable and editable through the accessible text interfaces. The
-// text carries no formatting, and says so as one attribute run over all of it: a reader that
-// is given empty runs instead joins them wrongly and drops the last character it reads.
+// text carries no formatting, and says so as one attribute run over all of it: the toolkit's own
+// line edit gives an empty run at each offset (seen with Qt 6.4 and 6.8), and a reader joining
+// those drops the last character it reads.
 #pragma once
 
 #include <QAccessibleWidget>

@@ -168,9 +168,10 @@ bool Form1::event(QEvent *event)
 
 bool Form1::focusNextPrevChild(bool next)
 {
-    // Tab out of a box checks its entry before the focus moves: a range message coming while
-    // the next control is taking the focus would give the window back with the focus there,
-    // and a screen reader would announce that control on the way back to the box.
+    // Tab out of a box checks its entry before the focus moves: the toolkit gives the next
+    // control the focus before the box hears it has lost it (Qt 6.4 and 6.8 alike), so a range
+    // message coming then would give the window back with the focus there, and a screen reader
+    // would announce that control on the way back to the box.
     for (const FieldSpec &field : m_fields) {
         if (field.box->hasFocus() && !AcceptField(field))
             return true;
