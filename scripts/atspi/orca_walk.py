@@ -18,45 +18,47 @@ RESULT = TEXT["RESULT"]
 # Orca 43 ends a window's or a message's words with a full stop, Orca 48 does not; Orca 43 calls
 # a button a push button, Orca 48 a button.
 TITLE = (f"{TEXT['TITLE']} frame.", f"{TEXT['TITLE']} frame")
-CALCULATE = ("Calculate push button.", "Calculate button.")
+CALCULATE = (f"{TEXT['CALCULATE']} push button.", f"{TEXT['CALCULATE']} button.")
+AMOUNT, RATE, MONTHS = (f"{TEXT[name]} text." for name in ("AMOUNT", "RATE", "MONTHS"))
+PAYMENT = TEXT["PAYMENT"]
 
 # Each step: what it does, the keys, the utterances that must come (in this order, others may
 # come between them), and texts no utterance of the step may contain. Where Orca 43 (Debian 12)
 # and Orca 48 (Debian 13) word the same thing differently, an expected utterance is a tuple of
 # each version's words; one of them must come, never none.
 STEPS = [
-    ("start", [], [TITLE, "Amount of Loan text.", "120000 selected."],
+    ("start", [], [TITLE, AMOUNT, "120000 selected."],
      []),
-    ("Tab to the rate", ["Tab"], ["Annual Interest Rate text.", "0.10 selected."], []),
-    ("Tab to the months", ["Tab"], ["Length of Loan (in months) text.", "36 selected."], []),
-    ("Tab to the result box", ["Tab"], [f"{RESULT} read only text.", "$3,872.06."], [" label"]),
-    ("Tab to the button", ["Tab"], [CALCULATE], ["$3,872.06"]),
-    ("Tab round to the amount", ["Tab"], ["Amount of Loan text.", "120000 selected."], []),
+    ("Tab to the rate", ["Tab"], [RATE, "0.10 selected."], []),
+    ("Tab to the months", ["Tab"], [MONTHS, "36 selected."], []),
+    ("Tab to the result box", ["Tab"], [f"{RESULT} read only text.", f"{PAYMENT}."], [" label"]),
+    ("Tab to the button", ["Tab"], [CALCULATE], [PAYMENT]),
+    ("Tab round to the amount", ["Tab"], [AMOUNT, "120000 selected."], []),
     ("Tab twice to the months", ["Tab", "Tab"],
-     ["Length of Loan (in months) text.", "36 selected."], []),
+     [MONTHS, "36 selected."], []),
     ("an entry out of range", ["ctrl+a", "type:400"], [], []),
     ("leaving it", ["Tab"],
      [f"alert {TEXT['RANGE_TITLE']}.", (f"{TEXT['MONTHS_PROMPT']}.", TEXT["MONTHS_PROMPT"]),
       ("OK push button.", "OK button.")], []),
     # The focus goes straight back to the box: nothing on the way is announced.
-    ("dismissing the message", ["Return"], ["Length of Loan (in months) text.", "400 selected."],
-     [RESULT, "Calculate", "Amount of Loan", "Annual Interest Rate"]),
+    ("dismissing the message", ["Return"], [MONTHS, "400 selected."],
+     [RESULT, TEXT["CALCULATE"], TEXT["AMOUNT"], TEXT["RATE"]]),
     ("a corrected entry", ["ctrl+a", "type:240"], [], []),
-    ("Tab to the result box again", ["Tab"], [f"{RESULT} read only text.", "$3,872.06."], []),
+    ("Tab to the result box again", ["Tab"], [f"{RESULT} read only text.", f"{PAYMENT}."], []),
     ("Tab to the button again", ["Tab"], [CALCULATE], []),
     # The focus stays on the button; the new payment is told all the same: by Orca 43 as the
     # notification Qt 6.4 shows, by Orca 48 as the announcement Qt 6.8 makes.
     ("Calculate", ["space"], [(f"notification {RESULT} $1,158.03.", f"{RESULT} $1,158.03")], []),
     # An entry that is no number: the report is read in full, then the focus is in its box.
     ("back to the months", ["shift+Tab", "shift+Tab"],
-     ["Length of Loan (in months) text.", "240 selected."], []),
+     [MONTHS, "240 selected."], []),
     ("an entry no number", ["type:36x", "Tab", "Tab"], [CALCULATE], []),
     ("Calculate with it", ["space"],
      [f"alert {TEXT['ERROR_TITLE']}.",
-      "\u200e\u201c\u206836x\u2069\u201d in the Length of Loan (in months) is not a number. "
+      f"\u200e\u201c\u206836x\u2069\u201d in the {TEXT['MONTHS']} is not a number. "
       "Please type a number in every box."], []),
-    ("dismissing the report", ["Return"], ["Length of Loan (in months) text.", "36x selected."],
-     [RESULT, "Calculate"]),
+    ("dismissing the report", ["Return"], [MONTHS, "36x selected."],
+     [RESULT, TEXT["CALCULATE"]]),
 ]
 
 
@@ -131,8 +133,8 @@ SCHEDULE_STEPS = [
     ("two rows down", ["Down", "Down"],
      ["3.", "3,872.06.", "951.93.", "2,920.13.", "111,311.82."], []),
     ("one column across", ["Right"], ["Payment column header 3,872.06."], []),
-    ("close the schedule", ["Escape"], [f"{RESULT} read only text.", "$3,872.06"],
-     ["Calculate"]),
+    ("close the schedule", ["Escape"], [f"{RESULT} read only text.", PAYMENT],
+     [TEXT["CALCULATE"]]),
 ]
 
 
