@@ -2,13 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up: the toolkit comes up, the user's regional settings are read (here and nowhere else:
+// Start-up: the accessibility buses are asked whether they answer (accessibilitybus.h) while
+// the toolkit comes up, the user's regional settings are read (here and nowhere else:
 // the form and everything below it get them handed down), the program's icon is set, the
 // start-up form is created (its constructor runs its load handler, before the window is first
 // shown), shown, and the event loop runs until the user closes it.
 #pragma once
 
 #include "accessibility.h"
+#include "accessibilitybus.h"
 #include "regionalsettings.h"
 
 #include <QApplication>
@@ -47,10 +49,14 @@ std::unique_ptr<StartupForm> OpenStartupForm(const RegionalSettings &regional,
 template <typename StartupForm>
 int StartUp(int &argc, char **argv, const QStringList &iconFiles = {})
 {
+    const auto environment = QProcessEnvironment::systemEnvironment();
+    // Asks the buses while the toolkit comes up, and is done with them before the form's
+    // constructor first asks about accessibility.
+    AccessibilityBusCheck busCheck(environment);
     QApplication application(argc, argv);
     InstallAccessibility();
-    const auto form = OpenStartupForm<StartupForm>(
-        RegionalSettingsFrom(QProcessEnvironment::systemEnvironment()), iconFiles);
+    KeepAccessibilityFromBlocking(busCheck);
+    const auto form = OpenStartupForm<StartupForm>(RegionalSettingsFrom(environment), iconFiles);
     return application.exec();
 }
 
