@@ -16,14 +16,20 @@ namespace core
 class RuntimeError : public std::exception
 {
 public:
-    explicit RuntimeError(QString userMessage) : m_userMessage(std::move(userMessage)) {}
+    // `failed` names what could not be done, as the report's title; empty for a calculation.
+    explicit RuntimeError(QString userMessage, QString failed = {})
+        : m_userMessage(std::move(userMessage)), m_failed(std::move(failed))
+    {
+    }
 
     // Plain words for the person at the keyboard, not for a developer.
     const QString &userMessage() const noexcept { return m_userMessage; }
+    const QString &failed() const noexcept { return m_failed; }
     const char *what() const noexcept override { return "runtime error"; }
 
 private:
     QString m_userMessage;
+    QString m_failed;
 };
 
 // The entry a conversion error is about, where the caller knows it. The program finds the box

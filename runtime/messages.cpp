@@ -96,7 +96,9 @@ void ShowMessage(const QString &prompt, const QString &title, const QWidget *abo
 
 void ReportRuntimeError(const core::RuntimeError &error)
 {
-    showModal(QMessageBox::Warning, QStringLiteral("Cannot Calculate"), error.userMessage());
+    const QString title =
+        error.failed().isEmpty() ? QStringLiteral("Cannot Calculate") : error.failed();
+    showModal(QMessageBox::Warning, title, error.userMessage());
 }
 
 } // namespace runtime

@@ -22,7 +22,8 @@ namespace runtime
 // and the screen has room, so the control and its entry stay in view.
 void ShowMessage(const QString &prompt, const QString &title, const QWidget *about = nullptr);
 
-// Tells the user, in plain words, that a handler stopped on a runtime error.
+// Tells the user, in plain words, that a handler stopped on a runtime error; the title says what
+// failed, a calculation unless the error names something else.
 void ReportRuntimeError(const core::RuntimeError &error);
 
 } // namespace runtime

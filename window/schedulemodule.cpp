@@ -9,20 +9,25 @@
 #include <QCoreApplication>
 #include <QDebug>
 
+QString ScheduleModule::fileName()
+{
+    // The same place relative to the program in a build tree and once installed, so nothing
+    // outside the program's own directories is ever loaded.
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" LOAN_SCHEDULE_MODULE);
+}
+
 const schedule::ScheduleViews &ScheduleModule::views()
 {
     if (m_views)
         return *m_views;
-    // The same place relative to the program in a build tree and once installed, so nothing
-    // outside the program's own directories is ever loaded.
-    m_loader.setFileName(QCoreApplication::applicationDirPath() +
-                         QStringLiteral("/" LOAN_SCHEDULE_MODULE));
+    m_loader.setFileName(fileName());
     m_views = qobject_cast<schedule::ScheduleViews *>(m_loader.instance());
     if (!m_views) {
         qWarning("Cannot load the payment schedule: %s", qUtf8Printable(m_loader.errorString()));
         throw core::RuntimeError(
             QStringLiteral("The payment schedule cannot be shown: a part of the program is "
-                           "missing. Please reinstall the program."));
+                           "missing. Please reinstall the program."),
+            QStringLiteral("Cannot Show the Schedule"));
     }
     return *m_views;
 }

@@ -18,6 +18,8 @@ public:
     // Loads the module now if it is not loaded yet, so that the schedule opens at once when it
     // is asked for; a module that cannot be loaded is reported only then.
     void preload() noexcept;
+    // Where the module is loaded from: a fixed place relative to the program's own file.
+    static QString fileName();
 
 private:
     QPluginLoader m_loader;
