@@ -37,6 +37,8 @@ using Clock = std::chrono::steady_clock;
 constexpr char MethodCall = 1;
 constexpr char MethodReturn = 2;
 constexpr char Error = 3;
+// Asking a service that is not running must not start it: the toolkit only looks whether it runs.
+constexpr char NoAutoStart = 2;
 // A reply to either call here is tiny; anything far larger is not a bus talking to us.
 constexpr quint32 LargestMessage = 1 << 16;
 
@@ -196,11 +198,11 @@ class Call
 {
 public:
     Call(quint32 serial, const char *path, const char *destination, const char *interface,
-         const char *member)
+         const char *member, char flags = 0)
     {
         m_bytes.append("l");
         m_bytes.append(MethodCall);
-        m_bytes.append('\0'); // flags
+        m_bytes.append(flags);
         m_bytes.append('\1'); // protocol version
         appendUint(0);        // body length
         appendUint(serial);
@@ -438,7 +440,8 @@ LookupAnswer LookUpAccessibilityBus(const QString &sessionAddress, Clock::time_p
         return lookup;
     const Socket &socket = session.connected.socket;
     const bool sent = sendAll(
-        socket, Call(2, "/org/a11y/bus", "org.a11y.Bus", "org.a11y.Bus", "GetAddress").bytes(),
+        socket,
+        Call(2, "/org/a11y/bus", "org.a11y.Bus", "org.a11y.Bus", "GetAddress", NoAutoStart).bytes(),
         deadline);
     const auto reply = sent ? replyTo(2, socket, session.received, deadline) : std::nullopt;
     if (!reply) {
