@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 
 purpose=${1:-run}
 # What the program needs to build and show its window.
-run_packages=(cmake make g++ qt6-base-dev qt6-charts-dev qt6-wayland libgl-dev fonts-dejavu-core)
+run_packages=(cmake make g++ qt6-base-dev qt6-charts-dev qt6-wayland libgl-dev libxcb1-dev fonts-dejavu-core)
 # What showing it without a display needs: a private X server and a screenshot tool.
 headless_packages=(xvfb xauth xdotool imagemagick)
 # What the tests, checks and benchmarks need on top of the run packages.
