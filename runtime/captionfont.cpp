@@ -32,6 +32,20 @@ bool fits(const QFont &font, const QList<CaptionRoom> &captions)
         return CaptionWidth(font, caption.text) <= caption.room;
     });
 }
+// Whether the system has `family`, read off the face it sets for `font` (a font of that family),
+// which the search loads anyway, rather than off the sorted list of every family on the system,
+// which costs more than the face before the first show. A family that more than one foundry
+// makes is named with its foundry in brackets.
+bool isPresent(const QString &family, const QFont &font)
+{
+    const QString found = QFontInfo(font).family();
+    const auto same = [&family](QStringView name) {
+        return name.compare(family, Qt::CaseInsensitive) == 0;
+    };
+    const qsizetype foundry = found.lastIndexOf(QLatin1String(" ["));
+    return same(found) || (foundry > 0 && found.endsWith(QLatin1Char(']')) &&
+                           same(QStringView(found).left(foundry)));
+}
 } // namespace
 
 int CaptionWidth(const QFont &font, const QString &caption)
@@ -63,7 +77,7 @@ QFont CaptionFont(const QString &family, int pixelSize, int smallest,
     QFont chosen = request(family, pixelSize);
     // Every family on the system is listed only when the face asked for is missing or unfit: in
     // the usual case that list is about a quarter of this search's time before the first show.
-    if (!QFontDatabase::hasFamily(family) || !plain(family)) {
+    if (!isPresent(family, chosen) || !plain(family)) {
         // The system's own sans-serif face, as its settings name it, then any other.
         QStringList families{QFontInfo(request(QStringLiteral("sans-serif"), pixelSize)).family()};
         families.append(QFontDatabase::families(QFontDatabase::Latin));

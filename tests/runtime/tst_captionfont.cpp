@@ -18,6 +18,8 @@ class tst_CaptionFont : public QObject
 private Q_SLOTS:
     void largestSizeThatFits_data();
     void largestSizeThatFits();
+    void familyOnTheSystemKept_data();
+    void familyOnTheSystemKept();
 };
 
 namespace
@@ -68,6 +70,29 @@ void tst_CaptionFont::largestSizeThatFits()
     }
     if (family == u"No Such Family Anywhere"_s)
         QVERIFY(info.family() != family);
+}
+
+void tst_CaptionFont::familyOnTheSystemKept_data()
+{
+    QTest::addColumn<QString>("family");
+
+    // The plain face that stands in for a missing family, named as the toolkit names it: with its
+    // foundry in brackets where more than one foundry makes the family, and without.
+    const QString found = CaptionFont(u"No Such Family Anywhere"_s, 11, 8, {}).family();
+    QTest::newRow("as-found") << found;
+    const qsizetype foundry = found.lastIndexOf(u" ["_s);
+    if (foundry > 0)
+        QTest::newRow("without-foundry") << found.left(foundry);
+    QTest::newRow("other-case") << found.toUpper();
+}
+
+void tst_CaptionFont::familyOnTheSystemKept()
+{
+    QFETCH(QString, family);
+    const QFont font = CaptionFont(family, 11, 8, {{longest, 400}});
+    // The family asked for is there and plain, so no stand-in replaces it.
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pixelSize(), 11);
 }
 
 QTEST_MAIN(tst_CaptionFont)
