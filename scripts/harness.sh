@@ -59,7 +59,10 @@ bus_pid_of() {
 # Ends what the stage started and the registry the accessibility bus started on demand.
 end_started() {
     local registry=
-    [[ -n $a11y_address ]] && registry=$(bus_pid_of "$a11y_address" org.a11y.atspi.Registry)
+    # No registry is running where nothing asked the accessibility bus for it.
+    if [[ -n $a11y_address ]]; then
+        registry=$(bus_pid_of "$a11y_address" org.a11y.atspi.Registry) || true
+    fi
     end_pids "${pids[@]}" ${registry:+"$registry"}
 }
 
