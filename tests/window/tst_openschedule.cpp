@@ -136,7 +136,7 @@ void tst_OpenSchedule::calculatesFirst()
     auto *table = scheduleWindow()->findChild<QTableView *>(u"ScheduleTable"_s);
     QCOMPARE(table->model()->rowCount(), 241);
     QCOMPARE(table->model()->index(0, 1).data().toString(), u"1,158.03"_s);
-    QCOMPARE(table->model()->index(239, 4).data().toString(), u"0.00"_s);
+    QCOMPARE(table->model()->index(239, 5).data().toString(), u"0.00"_s);
     scheduleWindow()->close();
     QTRY_VERIFY(!scheduleWindow());
     QCOMPARE(watcher.count(), 0);
@@ -239,10 +239,10 @@ void tst_OpenSchedule::copiesTheTable()
     const QStringList lines = copied->text().split(u'\n');
     // The header, 36 payments, the total and the end of the last line.
     QCOMPARE(lines.size(), 39);
-    QCOMPARE(lines.at(0), u"No.\tPayment\tInterest\tPrincipal\tBalance"_s);
-    QCOMPARE(lines.at(1), u"1\t3,872.06\t1,000.00\t2,872.06\t117,127.94"_s);
-    QCOMPARE(lines.at(36), u"36\t3,872.17\t32.00\t3,840.17\t0.00"_s);
-    QCOMPARE(lines.at(37), u"Total\t139,394.27\t19,394.27\t120,000.00\t"_s);
+    QCOMPARE(lines.at(0), u"No.\tPayment\tExtra\tInterest\tPrincipal\tBalance"_s);
+    QCOMPARE(lines.at(1), u"1\t3,872.06\t0.00\t1,000.00\t2,872.06\t117,127.94"_s);
+    QCOMPARE(lines.at(36), u"36\t3,872.17\t0.00\t32.00\t3,840.17\t0.00"_s);
+    QCOMPARE(lines.at(37), u"Total\t139,394.27\t0.00\t19,394.27\t120,000.00\t"_s);
     QVERIFY(copied->html().startsWith(u"<table>"_s));
     QCOMPARE(copied->html().count(u"<tr>"_s), 38);
     window->close();
