@@ -115,6 +115,7 @@ Schedule AmortisationSchedule(double amount, double annualRate, double months, d
     Schedule schedule;
     schedule.decimals = decimals;
     schedule.annualRate = annualRate;
+    schedule.months = months;
     schedule.amount = MinorUnits(amount, decimals);
     schedule.payment = MinorUnits(payment, decimals);
     if (!(amount > 0 && annualRate > 0 && months >= 1 && months <= longest && payment > 0))
@@ -162,6 +163,14 @@ Schedule AmortisationSchedule(double amount, double annualRate, double months, d
         schedule.rows.push_back(row);
     }
     return schedule;
+}
+
+Schedule WithExtras(const Schedule &without, const Extras &extras)
+{
+    // The money parts read back to the same minor units: they are exact decimals.
+    return AmortisationSchedule(MajorUnits(without.amount, without.decimals), without.annualRate,
+                                without.months, MajorUnits(without.payment, without.decimals),
+                                without.decimals, extras);
 }
 
 } // namespace core

@@ -48,6 +48,8 @@ struct Schedule {
     int decimals = 0;
     qint64 amount = 0;
     double annualRate = 0;
+    // As typed, fraction kept.
+    double months = 0;
     // The level payment; the last row's may differ.
     qint64 payment = 0;
     std::vector<ScheduleRow> rows;
@@ -85,5 +87,8 @@ double MajorUnits(qint64 minorUnits, int decimals);
 // shows for them (PaymentFor); other entries are the caller's fault and give no rows.
 Schedule AmortisationSchedule(double amount, double annualRate, double months, double payment,
                               int decimals, const Extras &extras = {});
+
+// The same loan as `without` (a schedule without extras) with these extras.
+Schedule WithExtras(const Schedule &without, const Extras &extras);
 
 } // namespace core

@@ -60,6 +60,13 @@ QList<QStringList> ScheduleCells(const Schedule &schedule, const QLocale &region
     return cells;
 }
 
+QString ScheduleTitle(const Schedule &schedule, const QLocale &regional)
+{
+    return u"Payment Schedule \u2014 %1, %2, %3 months"_s.arg(
+        money(schedule.amount, schedule, regional), percent(schedule.annualRate, 12, regional),
+        regional.toString(schedule.months, 'g', 12));
+}
+
 QList<SummaryLine> ScheduleSummary(const Schedule &schedule, const QLocale &regional)
 {
     const qsizetype count = qsizetype(schedule.rows.size());

@@ -29,6 +29,9 @@ struct SummaryLine {
     QString value;
 };
 
+// "Payment Schedule", then the loan's amount, annual rate and months, to tell windows apart.
+QString ScheduleTitle(const Schedule &schedule, const QLocale &regional);
+
 // The amount, the annual and monthly rate, the payments, the interest in all and the total paid.
 QList<SummaryLine> ScheduleSummary(const Schedule &schedule, const QLocale &regional);
 

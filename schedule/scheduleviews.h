@@ -23,8 +23,8 @@ class ScheduleViews
 {
 public:
     virtual ~ScheduleViews() = default;
-    // The window showing `schedule`, modal to `parent`'s window and deleted once closed; not yet
-    // shown.
+    // The window showing `schedule` (a schedule without extras; the window lets the user try
+    // them), over `parent`'s window but leaving it usable, deleted once closed; not yet shown.
     virtual QDialog *create(const core::Schedule &schedule, const QLocale &regional,
                             QWidget *parent) const = 0;
 };

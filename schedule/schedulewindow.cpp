@@ -36,7 +36,8 @@ ScheduleWindow::ScheduleWindow(const core::Schedule &schedule, const QLocale &re
     : QDialog(parent), m_schedule(schedule), m_regional(regional), m_table(new QTableView(this)),
       m_chart(CreateScheduleChart(schedule, regional, palette(), this))
 {
-    setWindowTitle(u"Payment Schedule"_s);
+    setWindowTitle(core::ScheduleTitle(schedule, regional));
+    setAccessibleName(windowTitle());
     setObjectName(u"PaymentSchedule"_s);
     setLocale(regional);
 
@@ -123,7 +124,6 @@ ScheduleWindow::ScheduleWindow(const core::Schedule &schedule, const QLocale &re
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
     // Room for the table and the chart on a 1024 x 768 screen, title bar and panels included.
     resize(QSize(tableWidth + 520, 600).boundedTo(QSize(980, 680)));
     m_table->setFocus();
