@@ -281,7 +281,8 @@ void Form1::Picture1_Activate()
     const core::Schedule schedule =
         core::AmortisationSchedule(read.amount, read.rate, read.months, read.payment,
                                    core::CurrencyDecimals(m_regional.money));
-    QDialog *window = m_scheduleModule.views().create(schedule, m_regional.money, this);
+    QDialog *window =
+        m_scheduleModule.views().create(schedule, m_regional.money, m_regional.numbers, this);
     // Not every window system gives the activation back when a window closes (none does without
     // a window manager); the focus then goes back to where it was.
     connect(window, &QDialog::finished, this, [this] { activateWindow(); });

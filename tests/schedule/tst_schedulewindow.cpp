@@ -83,7 +83,7 @@ void tst_ScheduleWindow::nothingCut()
     if (dark)
         QApplication::setPalette(darkPalette());
     const core::Schedule schedule = initialSchedule(regional);
-    schedule::ScheduleWindow window(schedule, regional);
+    schedule::ScheduleWindow window(schedule, regional, regional);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     QVERIFY(showActive(window));
 
@@ -142,7 +142,7 @@ void tst_ScheduleWindow::nothingCut()
 void tst_ScheduleWindow::escapeCloses()
 {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    auto *window = new schedule::ScheduleWindow(initialSchedule(english), english);
+    auto *window = new schedule::ScheduleWindow(initialSchedule(english), english, english);
     QPointer<QWidget> alive(window);
     QVERIFY(showActive(*window));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(window->table()));
