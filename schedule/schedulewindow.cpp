@@ -124,7 +124,9 @@ ScheduleWindow::ScheduleWindow(const core::Schedule &schedule, const QLocale &re
     m_model = new ScheduleModel(core::ScheduleHeader(), core::ScheduleCells(schedule, regional),
                                 ExtraColumn, this);
     m_table->setModel(m_model);
-    connect(m_model, &ScheduleModel::extraTyped, this, &ScheduleWindow::readOneOff);
+    // Once the view is done committing the cell: the rows may change in number.
+    connect(m_model, &ScheduleModel::extraTyped, this, &ScheduleWindow::readOneOff,
+            Qt::QueuedConnection);
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     // Typing a sum into the focused Extra cell, F2 or a double click starts editing it.
