@@ -25,4 +25,8 @@ struct PaymentFieldNames {
 double PaymentFor(const QString &amountText, const QString &rateText, const QString &monthsText,
                   const QLocale &regional, const PaymentFieldNames &fieldNames = {});
 
+// The same payment from numbers already read, by the same steps in the same order (a balance
+// paid off over the months left, say); raises ArithmeticFault where PaymentFor would.
+double LevelPayment(double amount, double rate, double months);
+
 } // namespace core

@@ -4,6 +4,9 @@
 
 #include "schedule.h"
 
+#include "errors.h"
+#include "monthlypayment.h"
+
 #include <cmath>
 
 namespace core
@@ -56,6 +59,17 @@ qint64 roundedQuotient(Wide numerator, Wide denominator)
 }
 } // namespace
 
+bool Extras::any() const
+{
+    if (monthly > 0)
+        return true;
+    for (const auto &[number, extra] : oneOff) {
+        if (extra > 0)
+            return true;
+    }
+    return false;
+}
+
 int CurrencyDecimals(const QLocale &regional)
 {
     // QLocale keeps the currency's digits to itself; its money text for zero shows them.
@@ -94,13 +108,14 @@ double MajorUnits(qint64 minorUnits, int decimals)
 }
 
 Schedule AmortisationSchedule(double amount, double annualRate, double months, double payment,
-                              int decimals)
+                              int decimals, const Extras &extras)
 {
     constexpr int monthsPerYear = 12;
     constexpr double longest = 360;
     Schedule schedule;
     schedule.decimals = decimals;
     schedule.annualRate = annualRate;
+    schedule.months = months;
     schedule.amount = MinorUnits(amount, decimals);
     schedule.payment = MinorUnits(payment, decimals);
     if (!(amount > 0 && annualRate > 0 && months >= 1 && months <= longest && payment > 0))
@@ -111,21 +126,51 @@ Schedule AmortisationSchedule(double amount, double annualRate, double months, d
     const int count = int(std::ceil(months));
     schedule.rows.reserve(size_t(count));
     qint64 balance = schedule.amount;
+    qint64 inForce = schedule.payment;
     for (int number = 1; number <= count && balance > 0; ++number) {
         const qint64 interest = roundedQuotient(Wide(balance) * rate.digits, denominator);
-        ScheduleRow row{number, schedule.payment, interest, schedule.payment - interest, 0};
+        const auto oneOff = extras.oneOff.find(number);
+        const qint64 extra = oneOff != extras.oneOff.end() ? oneOff->second
+                             : number >= extras.from       ? extras.monthly
+                                                           : 0;
+        ScheduleRow row{number, inForce, std::max<qint64>(extra, 0), interest, inForce - interest,
+                        0};
         if (number == count || row.principal >= balance) {
             row.principal = balance;
             row.payment = interest + balance;
+            row.extra = 0;
+        } else if (row.principal + row.extra >= balance) {
+            row.extra = balance - row.principal;
+            row.principal = balance;
+        } else {
+            row.principal += row.extra;
         }
         balance -= row.principal;
         row.balance = balance;
+        if (extras.effect == ExtraEffect::LowerPayment && row.extra > 0 && balance > 0) {
+            try {
+                inForce = MinorUnits(
+                    LevelPayment(MajorUnits(balance, decimals), annualRate, months - number),
+                    decimals);
+            } catch (const ArithmeticFault &) {
+                // Finite for every loan in range; otherwise the payment in force stays.
+            }
+        }
         schedule.totalPaid += row.payment;
+        schedule.totalExtra += row.extra;
         schedule.totalInterest += row.interest;
         schedule.totalPrincipal += row.principal;
         schedule.rows.push_back(row);
     }
     return schedule;
+}
+
+Schedule WithExtras(const Schedule &without, const Extras &extras)
+{
+    // The money parts read back to the same minor units: they are exact decimals.
+    return AmortisationSchedule(MajorUnits(without.amount, without.decimals), without.annualRate,
+                                without.months, MajorUnits(without.payment, without.decimals),
+                                without.decimals, extras);
 }
 
 } // namespace core

@@ -39,7 +39,7 @@ QString share(qint64 part, qint64 whole, const QLocale &regional)
 
 QStringList ScheduleHeader()
 {
-    return {u"No."_s, u"Payment"_s, u"Interest"_s, u"Principal"_s, u"Balance"_s};
+    return {u"No."_s, u"Payment"_s, u"Extra"_s, u"Interest"_s, u"Principal"_s, u"Balance"_s};
 }
 
 QList<QStringList> ScheduleCells(const Schedule &schedule, const QLocale &regional)
@@ -48,15 +48,23 @@ QList<QStringList> ScheduleCells(const Schedule &schedule, const QLocale &region
     cells.reserve(qsizetype(schedule.rows.size()) + 1);
     for (const ScheduleRow &row : schedule.rows) {
         cells.append({regional.toString(row.number), cell(row.payment, schedule, regional),
-                      cell(row.interest, schedule, regional),
+                      cell(row.extra, schedule, regional), cell(row.interest, schedule, regional),
                       cell(row.principal, schedule, regional),
                       cell(row.balance, schedule, regional)});
     }
     // No balance stands in the total: a sum of balances means nothing.
     cells.append({u"Total"_s, cell(schedule.totalPaid, schedule, regional),
+                  cell(schedule.totalExtra, schedule, regional),
                   cell(schedule.totalInterest, schedule, regional),
                   cell(schedule.totalPrincipal, schedule, regional), QString()});
     return cells;
+}
+
+QString ScheduleTitle(const Schedule &schedule, const QLocale &regional)
+{
+    return u"Payment Schedule \u2014 %1, %2, %3 months"_s.arg(
+        money(schedule.amount, schedule, regional), percent(schedule.annualRate, 12, regional),
+        regional.toString(schedule.months, 'g', 12));
 }
 
 QList<SummaryLine> ScheduleSummary(const Schedule &schedule, const QLocale &regional)
@@ -76,8 +84,28 @@ QList<SummaryLine> ScheduleSummary(const Schedule &schedule, const QLocale &regi
                                         percent(schedule.annualRate / 12, 6, regional))},
         {u"Payments"_s, payments},
         {u"Interest in all"_s, money(schedule.totalInterest, schedule, regional)},
-        {u"Total paid"_s, money(schedule.totalPaid, schedule, regional)},
+        {u"Total paid"_s, money(schedule.totalPaid + schedule.totalExtra, schedule, regional)},
     };
+}
+
+SummaryLine ScheduleSavings(const Schedule &withExtras, const Schedule &without,
+                            const QLocale &regional)
+{
+    if (withExtras.totalExtra <= 0 || withExtras.rows.empty())
+        return {};
+    const qsizetype count = qsizetype(withExtras.rows.size());
+    const qsizetype fewer = qsizetype(without.rows.size()) - count;
+    const QString payments =
+        count == 1 ? u"1 payment"_s : u"%1 payments"_s.arg(regional.toString(count));
+    // "Lower the payment" keeps the count unless an extra clears the loan sooner.
+    const QString fewerText =
+        fewer == 0 ? u"as many as without them"_s : u"%1 fewer"_s.arg(regional.toString(fewer));
+    return {u"With the extras"_s,
+            u"%1, %2, the last No. %3; interest %4, %5 less; total paid %6"_s.arg(
+                payments, fewerText, regional.toString(withExtras.rows.back().number),
+                money(withExtras.totalInterest, withExtras, regional),
+                money(without.totalInterest - withExtras.totalInterest, withExtras, regional),
+                money(withExtras.totalPaid + withExtras.totalExtra, withExtras, regional))};
 }
 
 QString ScheduleChartDescription(const Schedule &schedule, const QLocale &regional)

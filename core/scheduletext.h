@@ -18,10 +18,10 @@
 namespace core
 {
 
-// "No.", "Payment", "Interest", "Principal", "Balance".
+// "No.", "Payment", "Extra", "Interest", "Principal", "Balance".
 QStringList ScheduleHeader();
 
-// One line of cells per payment, then the total of the payments, interest and principal.
+// One line of cells per payment, then the total of the payments, extras, interest and principal.
 QList<QStringList> ScheduleCells(const Schedule &schedule, const QLocale &regional);
 
 struct SummaryLine {
@@ -29,8 +29,17 @@ struct SummaryLine {
     QString value;
 };
 
+// "Payment Schedule", then the loan's amount, annual rate and months, to tell windows apart.
+QString ScheduleTitle(const Schedule &schedule, const QLocale &regional);
+
 // The amount, the annual and monthly rate, the payments, the interest in all and the total paid.
 QList<SummaryLine> ScheduleSummary(const Schedule &schedule, const QLocale &regional);
+
+// What the extras paid in `withExtras` change against the same loan `without` them: the payments
+// and how many fewer, the last one's number, the interest and how much less, the total paid.
+// Empty (no label, no value) where no extra is paid.
+SummaryLine ScheduleSavings(const Schedule &withExtras, const Schedule &without,
+                            const QLocale &regional);
 
 // What the chart shows, in a sentence or two for those who cannot see it.
 QString ScheduleChartDescription(const Schedule &schedule, const QLocale &regional);

@@ -11,6 +11,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QHash>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPen>
@@ -101,25 +102,15 @@ QChartView *CreateScheduleChart(const core::Schedule &schedule, const QLocale &r
     auto *balance = new QLineSeries;
     balance->setName(u"Balance"_s);
     // Apart from both parts' colours, in both themes; added after them, it is drawn over them.
-    balance->setPen(QPen(dark ? QColor(0xff, 0xa0, 0x40) : QColor(0xc0, 0x30, 0x10), 2.5));
-    QList<QPointF> interests, paymentTops, zeros, balances;
+    const QColor balanceColour = dark ? QColor(0xff, 0xa0, 0x40) : QColor(0xc0, 0x30, 0x10);
+    balance->setPen(QPen(balanceColour, 2.5));
+    auto *without = new QLineSeries;
+    without->setName(u"Balance without extras"_s);
+    // Dashed and thinner: told apart by its pattern, not by a colour a grey print loses.
+    without->setPen(QPen(palette.color(QPalette::WindowText), 1.5, Qt::DashLine));
     double highestPayment = 0;
-    for (const core::ScheduleRow &row : schedule.rows) {
-        const double x = row.number - 1;
-        const double paid = core::MajorUnits(row.payment, schedule.decimals);
-        const double interest = core::MajorUnits(row.interest, schedule.decimals);
-        for (const double edge : {x - 0.5, x + 0.5}) {
-            interests.append(QPointF(edge, interest));
-            paymentTops.append(QPointF(edge, paid));
-            zeros.append(QPointF(edge, 0));
-        }
-        balances.append(QPointF(x, core::MajorUnits(row.balance, schedule.decimals)));
-        highestPayment = std::max(highestPayment, paid);
-    }
-    interestTop->append(interests);
-    paymentTop->append(paymentTops);
-    zero->append(zeros);
-    balance->append(balances);
+    for (const core::ScheduleRow &row : schedule.rows)
+        highestPayment = std::max(highestPayment, core::MajorUnits(row.payment, schedule.decimals));
     auto *interestArea = new QAreaSeries(interestTop, zero);
     interestArea->setName(u"Interest"_s);
     auto *principalArea = new QAreaSeries(paymentTop, interestTop);
@@ -129,6 +120,7 @@ QChartView *CreateScheduleChart(const core::Schedule &schedule, const QLocale &r
     chart->addSeries(interestArea);
     chart->addSeries(principalArea);
     chart->addSeries(balance);
+    chart->addSeries(without);
 
     const int count = int(schedule.rows.size());
     QCategoryAxis *months = monthAxis(count, regional);
@@ -148,14 +140,60 @@ QChartView *CreateScheduleChart(const core::Schedule &schedule, const QLocale &r
         area->attachAxis(months);
         area->attachAxis(payments);
     }
-    balance->attachAxis(months);
-    balance->attachAxis(owed);
+    for (QLineSeries *line : {balance, without}) {
+        line->attachAxis(months);
+        line->attachAxis(owed);
+    }
 
     auto *view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setAccessibleName(u"Chart of the payments"_s);
-    view->setAccessibleDescription(core::ScheduleChartDescription(schedule, regional));
+    ShowInScheduleChart(view, schedule, schedule, regional);
     return view;
+}
+
+void ShowInScheduleChart(QChartView *view, const core::Schedule &withExtras,
+                         const core::Schedule &without, const QLocale &regional)
+{
+    QChart *chart = view->chart();
+    // The chart owns its series; the areas' edges are found through the areas.
+    QHash<QString, QAbstractSeries *> byName;
+    for (QAbstractSeries *series : chart->series())
+        byName.insert(series->name(), series);
+    auto *interestArea = static_cast<QAreaSeries *>(byName.value(u"Interest"_s));
+    auto *principalArea = static_cast<QAreaSeries *>(byName.value(u"Principal"_s));
+    QList<QPointF> interests, paymentTops, zeros, balances, balancesWithout;
+    const int decimals = withExtras.decimals;
+    for (const core::ScheduleRow &row : withExtras.rows) {
+        const double x = row.number - 1;
+        // The regular payment; what the extras do shows in the balance.
+        const double paid = core::MajorUnits(row.payment, decimals);
+        const double interest = core::MajorUnits(row.interest, decimals);
+        for (const double edge : {x - 0.5, x + 0.5}) {
+            interests.append(QPointF(edge, interest));
+            paymentTops.append(QPointF(edge, paid));
+            zeros.append(QPointF(edge, 0));
+        }
+        balances.append(QPointF(x, core::MajorUnits(row.balance, decimals)));
+    }
+    const bool extras = withExtras.totalExtra > 0;
+    if (extras) {
+        for (const core::ScheduleRow &row : without.rows)
+            balancesWithout.append(
+                QPointF(row.number - 1, core::MajorUnits(row.balance, decimals)));
+    }
+    interestArea->upperSeries()->replace(interests);
+    interestArea->lowerSeries()->replace(zeros);
+    principalArea->upperSeries()->replace(paymentTops);
+    static_cast<QLineSeries *>(byName.value(u"Balance"_s))->replace(balances);
+    auto *dashed = static_cast<QLineSeries *>(byName.value(u"Balance without extras"_s));
+    dashed->replace(balancesWithout);
+    dashed->setVisible(extras);
+    QString description = core::ScheduleChartDescription(withExtras, regional);
+    if (extras)
+        description += u" Dashed, the balance without the extras, over %1 months."_s.arg(
+            regional.toString(qsizetype(without.rows.size())));
+    view->setAccessibleDescription(description);
 }
 
 } // namespace schedule

@@ -17,10 +17,10 @@ class ScheduleModule : public QObject, public ScheduleViews
     Q_PLUGIN_METADATA(IID LOAN_SCHEDULE_VIEWS_IID)
     Q_INTERFACES(schedule::ScheduleViews)
 public:
-    QDialog *create(const core::Schedule &schedule, const QLocale &regional,
+    QDialog *create(const core::Schedule &schedule, const QLocale &regional, const QLocale &numbers,
                     QWidget *parent) const override
     {
-        return new ScheduleWindow(schedule, regional, parent);
+        return new ScheduleWindow(schedule, regional, numbers, parent);
     }
 };
 

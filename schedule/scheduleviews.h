@@ -23,13 +23,14 @@ class ScheduleViews
 {
 public:
     virtual ~ScheduleViews() = default;
-    // The window showing `schedule`, modal to `parent`'s window and deleted once closed; not yet
-    // shown.
+    // The window showing `schedule` (a schedule without extras; the window lets the user try
+    // them), over `parent`'s window but leaving it usable, deleted once closed; not yet shown.
+    // Extras typed there are read by `numbers`, as the program reads its entries.
     virtual QDialog *create(const core::Schedule &schedule, const QLocale &regional,
-                            QWidget *parent) const = 0;
+                            const QLocale &numbers, QWidget *parent) const = 0;
 };
 
 } // namespace schedule
 
-#define LOAN_SCHEDULE_VIEWS_IID "org.ombrel.MortgageCalculator.ScheduleViews/1"
+#define LOAN_SCHEDULE_VIEWS_IID "org.ombrel.MortgageCalculator.ScheduleViews/2"
 Q_DECLARE_INTERFACE(schedule::ScheduleViews, LOAN_SCHEDULE_VIEWS_IID)

@@ -150,6 +150,13 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 bool Form1::event(QEvent *event)
 {
+    // The schedules belong to this window: they go with it.
+    if (event->type() == QEvent::Close) {
+        for (const auto &[loan, window] : m_schedules) {
+            if (window)
+                window->close();
+        }
+    }
     // Where the toolkit draws the title bar itself (Wayland compositors that leave decorations to
     // their clients), it offers a maximise button whatever the window's flags, and a compositor
     // that maximises the window anyway ends the connection of a window that then does not take
@@ -265,12 +272,28 @@ void Form1::Picture1_Activate()
             return;
         }
     }
+    QPointer<QDialog> &open = m_schedules[{read.amount, read.rate, read.months}];
+    if (open) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
     const core::Schedule schedule =
         core::AmortisationSchedule(read.amount, read.rate, read.months, read.payment,
                                    core::CurrencyDecimals(m_regional.money));
-    QDialog *window = m_scheduleModule.views().create(schedule, m_regional.money, this);
+    QDialog *window =
+        m_scheduleModule.views().create(schedule, m_regional.money, m_regional.numbers, this);
     // Not every window system gives the activation back when a window closes (none does without
     // a window manager); the focus then goes back to where it was.
     connect(window, &QDialog::finished, this, [this] { activateWindow(); });
-    window->open();
+    // Clear of the last one opened, so that neither hides the other exactly.
+    QDialog *previous = nullptr;
+    for (const auto &[loan, shown] : m_schedules) {
+        if (shown && (!previous || shown->pos().y() > previous->pos().y()))
+            previous = shown;
+    }
+    open = window;
+    window->show();
+    if (previous)
+        window->move(previous->pos() + QPoint(32, 32));
 }

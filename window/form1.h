@@ -37,7 +37,11 @@
 
 #include <QWidget>
 
+#include <QPointer>
+
 #include <array>
+#include <map>
+#include <tuple>
 
 class QFrame;
 class QLabel;
@@ -104,4 +108,6 @@ private:
     const std::array<FieldSpec, 3> m_fields;
     bool m_checkingField = false;
     ScheduleModule m_scheduleModule;
+    // The open schedules, by the amount, rate and months they were opened for.
+    std::map<std::tuple<double, double, double>, QPointer<QDialog>> m_schedules;
 };

@@ -23,3 +23,5 @@ start_window_manager
 for ((i = 0; i < processes; i++)); do
     QT_QPA_PLATFORM=xcb timeout 120 "$binary" "$openings"
 done
+# From a key press in "Extra each month" to the new numbers painted, 360 months.
+QT_QPA_PLATFORM=xcb timeout 120 "$binary-recompute" 20

@@ -118,8 +118,8 @@ def wait_for_words(log, expected, heard, timeout=30.0, within=False):
 # Opened from the result box with the keyboard, its summary heard, two rows down and one column
 # across in its table, closed, and the result box heard again. Each step: what it does, the keys,
 # and pieces of text that must come in this order, each inside some utterance of the step.
-SUMMARY = ("Payment Schedule dialog Amount of loan: $120,000.00. Interest rate: 10% a year, "
-           "0.833333% a month. Payments: 36 of $3,872.06, the last $3,872.17. Interest in all: "
+SUMMARY = ("Payment Schedule — $120,000.00, 10%, 36 months dialog Amount of loan: "
+           "$120,000.00. Interest rate: 10% a year, 0.833333% a month. Payments: 36 of $3,872.06, the last $3,872.17. Interest in all: "
            "$19,394.27. Total paid: $139,394.27.")
 SCHEDULE_STEPS = [
     ("a number again", ["ctrl+a", "type:36"], [], []),

@@ -19,7 +19,9 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTableView>
@@ -34,6 +36,10 @@ private Q_SLOTS:
     void nothingCut_data();
     void nothingCut();
     void escapeCloses();
+    void extraEachMonth_data();
+    void extraEachMonth();
+    void extraCells_data();
+    void extraCells();
 };
 
 namespace
@@ -83,7 +89,7 @@ void tst_ScheduleWindow::nothingCut()
     if (dark)
         QApplication::setPalette(darkPalette());
     const core::Schedule schedule = initialSchedule(regional);
-    schedule::ScheduleWindow window(schedule, regional);
+    schedule::ScheduleWindow window(schedule, regional, regional);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     QVERIFY(showActive(window));
 
@@ -142,7 +148,7 @@ void tst_ScheduleWindow::nothingCut()
 void tst_ScheduleWindow::escapeCloses()
 {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    auto *window = new schedule::ScheduleWindow(initialSchedule(english), english);
+    auto *window = new schedule::ScheduleWindow(initialSchedule(english), english, english);
     QPointer<QWidget> alive(window);
     QVERIFY(showActive(*window));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(window->table()));
@@ -152,6 +158,158 @@ void tst_ScheduleWindow::escapeCloses()
     QTest::keyClick(window->table(), Qt::Key_Escape);
     // Closed and gone.
     QTRY_VERIFY(!alive);
+}
+
+using Row = QList<qint64>;
+
+namespace
+{
+Row third(const schedule::ScheduleWindow &window)
+{
+    const core::ScheduleRow &row = window.shown().rows.at(2);
+    return {row.payment, row.extra, row.interest, row.principal, row.balance};
+}
+
+// The rows of 120000 at 0.10 over 36 months, worked out apart from this code.
+const Row thirdWithout{387206, 0, 95193, 292013, 11131182};
+} // namespace
+
+void tst_ScheduleWindow::extraEachMonth_data()
+{
+    QTest::addColumn<QLocale>("regional");
+    QTest::addColumn<QString>("monthly");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("lower");
+    QTest::addColumn<int>("payments");
+    // Payment, extra, interest, principal, balance of the third payment.
+    QTest::addColumn<Row>("thirdRow");
+    QTest::addColumn<bool>("problem");
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const Row thousand{387206, 100000, 93520, 393686, 10828675};
+    QTest::newRow("en_US") << english << u"1000"_s << u"1"_s << false << 28 << thousand << false;
+    QTest::newRow("en_US_grouped") << english << u"1,000.50"_s << u"1"_s << false << 28
+                                   << Row{387206, 100050, 93519, 393737, 10828524} << false;
+    QTest::newRow("de_DE") << german << u"1.000,50"_s << u"1"_s << false << 28
+                           << Row{387206, 100050, 93519, 393737, 10828524} << false;
+    // A plain period decimal the regional settings do not read is read all the same.
+    QTest::newRow("de_DE_period") << german << u"1000.5"_s << u"1"_s << false << 28
+                                  << Row{387206, 100050, 93519, 393737, 10828524} << false;
+    QTest::newRow("fromThirteen") << english << u"1000"_s << u"13"_s << false << 31 << thirdWithout
+                                  << false;
+    QTest::newRow("lower") << english << u"1000"_s << u"1"_s << true << 35
+                           << Row{380511, 100000, 93547, 386964, 10838703} << false;
+    QTest::newRow("emptied") << english << QString() << u"1"_s << false << 36 << thirdWithout
+                             << false;
+    // Wrong entries change nothing and stay as typed.
+    QTest::newRow("letters") << english << u"lots"_s << u"1"_s << false << 36 << thirdWithout
+                             << true;
+    QTest::newRow("negative") << english << u"-100"_s << u"1"_s << false << 36 << thirdWithout
+                              << true;
+    QTest::newRow("fromFraction") << english << u"1000"_s << u"2.5"_s << false << 36 << thirdWithout
+                                  << true;
+    QTest::newRow("fromZero") << english << u"1000"_s << u"0"_s << false << 36 << thirdWithout
+                              << true;
+}
+
+void tst_ScheduleWindow::extraEachMonth()
+{
+    QFETCH(QLocale, regional);
+    QFETCH(QString, monthly);
+    QFETCH(QString, from);
+    QFETCH(bool, lower);
+    QFETCH(int, payments);
+    QFETCH(Row, thirdRow);
+    QFETCH(bool, problem);
+    schedule::ScheduleWindow window(initialSchedule(regional), regional, regional);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(showActive(window));
+    auto *monthlyBox = window.findChild<QLineEdit *>(u"ExtraEachMonth"_s);
+    auto *fromBox = window.findChild<QLineEdit *>(u"FromPayment"_s);
+    if (lower)
+        window.findChild<QRadioButton *>(u"LowerThePayment"_s)->click();
+    fromBox->selectAll();
+    QTest::keyClicks(fromBox, from);
+    monthlyBox->setFocus();
+    QTest::keyClicks(monthlyBox, monthly);
+    if (monthly.isEmpty()) {
+        // Typed, then taken back.
+        QTest::keyClicks(monthlyBox, u"50"_s);
+        monthlyBox->selectAll();
+        QTest::keyClick(monthlyBox, Qt::Key_Delete);
+    }
+    // The table, at once, without waiting for anything.
+    QCOMPARE(window.table()->model()->rowCount(), payments + 1);
+    QCOMPARE(third(window), thirdRow);
+    QCOMPARE(monthlyBox->text(), monthly);
+    QCOMPARE(fromBox->text(), from);
+    QCOMPARE(!window.problem().isEmpty(), problem);
+    if (problem)
+        QVERIFY2(window.problem().contains(monthlyBox->text() == u"1000"_s ? from : monthly),
+                 qPrintable(window.problem()));
+    auto *savings = window.findChild<QLabel *>(u"Savings"_s);
+    QCOMPARE(savings->isVisible(), payments < 36 || lower);
+    window.close();
+}
+
+void tst_ScheduleWindow::extraCells_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("payments");
+    QTest::addColumn<Row>("thirdRow");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("problem");
+    QTest::newRow("lumpSum") << u"5000"_s << 35 << Row{387206, 500000, 95193, 792013, 10631182}
+                             << u"5,000.00"_s << false;
+    QTest::newRow("letters") << u"abc"_s << 36 << thirdWithout << u"abc"_s << true;
+    QTest::newRow("negative") << u"-5"_s << 36 << thirdWithout << u"-5"_s << true;
+}
+
+void tst_ScheduleWindow::extraCells()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, payments);
+    QFETCH(Row, thirdRow);
+    QFETCH(QString, shown);
+    QFETCH(bool, problem);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    schedule::ScheduleWindow window(initialSchedule(english), english, english);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(showActive(window));
+    QTableView *table = window.table();
+    const QModelIndex cell = table->model()->index(2, 2);
+    // Typing into the focused cell starts editing it; Return commits.
+    table->setCurrentIndex(cell);
+    QTest::keyClick(table, Qt::Key_5);
+    QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(table));
+    QTest::keyClick(table, Qt::Key_F2);
+    QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    qobject_cast<QLineEdit *>(QApplication::focusWidget())->clear();
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(table->model()->rowCount(), payments + 1);
+    QCOMPARE(third(window), thirdRow);
+    QTRY_COMPARE(cell.data().toString(), shown);
+    QCOMPARE(!window.problem().isEmpty(), problem);
+    if (problem)
+        QVERIFY(window.problem().contains(u"payment 3"_s));
+
+    // F2 edits the cell again; emptied, it goes back to the monthly extra (none here), and what
+    // was said of it goes.
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(table));
+    table->setCurrentIndex(cell);
+    QTest::keyClick(table, Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->clear();
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(table->model()->rowCount(), 37);
+    QCOMPARE(third(window), thirdWithout);
+    QTRY_COMPARE(cell.data().toString(), u"0.00"_s);
+    QTRY_VERIFY(window.problem().isEmpty());
+    window.close();
 }
 
 QTEST_MAIN(tst_ScheduleWindow)

@@ -31,11 +31,24 @@ private Q_SLOTS:
     void notANumber();
     void copiesTheTable_data();
     void copiesTheTable();
+    void sideBySide_data();
+    void sideBySide();
+    void closingTheMainWindowClosesThemAll();
 };
 
 namespace
 {
 enum class Way { Menu, Enter, Space, DoubleClick };
+
+QList<QDialog *> scheduleWindows()
+{
+    QList<QDialog *> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == u"PaymentSchedule" && widget->isVisible())
+            windows.append(qobject_cast<QDialog *>(widget));
+    }
+    return windows;
+}
 
 QDialog *scheduleWindow()
 {
@@ -99,9 +112,12 @@ void tst_OpenSchedule::opens()
     open(form, way);
     QTRY_VERIFY(scheduleWindow());
     QDialog *window = scheduleWindow();
-    QCOMPARE(window->windowTitle(), u"Payment Schedule"_s);
+    QCOMPARE(window->windowTitle(), u"Payment Schedule \u2014 $120,000.00, 10%, 36 months"_s);
+    QCOMPARE(window->accessibleName(), window->windowTitle());
     QCOMPARE(window->parentWidget(), &form);
-    QVERIFY(window->isModal());
+    // The main window stays usable beside it.
+    QVERIFY(!window->isModal());
+    QCOMPARE(window->windowModality(), Qt::NonModal);
     auto *table = window->findChild<QTableView *>(u"ScheduleTable"_s);
     QVERIFY(table);
     // 36 payments and the total.
@@ -136,7 +152,7 @@ void tst_OpenSchedule::calculatesFirst()
     auto *table = scheduleWindow()->findChild<QTableView *>(u"ScheduleTable"_s);
     QCOMPARE(table->model()->rowCount(), 241);
     QCOMPARE(table->model()->index(0, 1).data().toString(), u"1,158.03"_s);
-    QCOMPARE(table->model()->index(239, 4).data().toString(), u"0.00"_s);
+    QCOMPARE(table->model()->index(239, 5).data().toString(), u"0.00"_s);
     scheduleWindow()->close();
     QTRY_VERIFY(!scheduleWindow());
     QCOMPARE(watcher.count(), 0);
@@ -239,14 +255,73 @@ void tst_OpenSchedule::copiesTheTable()
     const QStringList lines = copied->text().split(u'\n');
     // The header, 36 payments, the total and the end of the last line.
     QCOMPARE(lines.size(), 39);
-    QCOMPARE(lines.at(0), u"No.\tPayment\tInterest\tPrincipal\tBalance"_s);
-    QCOMPARE(lines.at(1), u"1\t3,872.06\t1,000.00\t2,872.06\t117,127.94"_s);
-    QCOMPARE(lines.at(36), u"36\t3,872.17\t32.00\t3,840.17\t0.00"_s);
-    QCOMPARE(lines.at(37), u"Total\t139,394.27\t19,394.27\t120,000.00\t"_s);
+    QCOMPARE(lines.at(0), u"No.\tPayment\tExtra\tInterest\tPrincipal\tBalance"_s);
+    QCOMPARE(lines.at(1), u"1\t3,872.06\t0.00\t1,000.00\t2,872.06\t117,127.94"_s);
+    QCOMPARE(lines.at(36), u"36\t3,872.17\t0.00\t32.00\t3,840.17\t0.00"_s);
+    QCOMPARE(lines.at(37), u"Total\t139,394.27\t0.00\t19,394.27\t120,000.00\t"_s);
     QVERIFY(copied->html().startsWith(u"<table>"_s));
     QCOMPARE(copied->html().count(u"<tr>"_s), 38);
     window->close();
     QTRY_VERIFY(!scheduleWindow());
+}
+
+void tst_OpenSchedule::sideBySide_data()
+{
+    QTest::addColumn<QString>("secondMonths");
+    QTest::addColumn<int>("windows");
+    QTest::newRow("twoLoans") << u"180"_s << 2;
+    QTest::newRow("sameLoanTwice") << u"36"_s << 1;
+    // The same loan typed another way is still the same loan.
+    QTest::newRow("sameLoanOtherwise") << u"36.0"_s << 1;
+}
+
+void tst_OpenSchedule::sideBySide()
+{
+    QFETCH(QString, secondMonths);
+    QFETCH(int, windows);
+    MessageBoxWatcher watcher;
+    Form1 form(unitedStates());
+    QVERIFY(showActive(form));
+    open(form, Way::Menu);
+    QTRY_COMPARE(scheduleWindows().size(), 1);
+    QDialog *first = scheduleWindows().constFirst();
+    const QString firstTitle = first->windowTitle();
+
+    // Back to the main window, which the schedule leaves usable, for another loan.
+    form.activateWindow();
+    form.Text3->setText(secondMonths);
+    open(form, Way::Menu);
+    QTRY_COMPARE(scheduleWindows().size(), windows);
+    // Each window keeps the loan it was opened for.
+    QCOMPARE(first->windowTitle(), firstTitle);
+    if (windows == 2) {
+        QDialog *second = scheduleWindows().at(scheduleWindows().indexOf(first) == 0 ? 1 : 0);
+        QCOMPARE(second->windowTitle(), u"Payment Schedule \u2014 $120,000.00, 10%, 180 months"_s);
+        QCOMPARE(second->findChild<QTableView *>(u"ScheduleTable"_s)->model()->rowCount(), 181);
+        QVERIFY(second->pos() != first->pos());
+    } else {
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(first));
+    }
+    QCOMPARE(first->findChild<QTableView *>(u"ScheduleTable"_s)->model()->rowCount(), 37);
+    for (QDialog *window : scheduleWindows())
+        window->close();
+    QTRY_VERIFY(scheduleWindows().isEmpty());
+    // No range check ran on the way between the windows.
+    QCOMPARE(watcher.count(), 0);
+}
+
+void tst_OpenSchedule::closingTheMainWindowClosesThemAll()
+{
+    MessageBoxWatcher watcher;
+    Form1 form(unitedStates());
+    QVERIFY(showActive(form));
+    open(form, Way::Menu);
+    form.Text1->setText(u"200000"_s);
+    open(form, Way::Menu);
+    QTRY_COMPARE(scheduleWindows().size(), 2);
+    QVERIFY(form.close());
+    QTRY_VERIFY(scheduleWindows().isEmpty());
+    QCOMPARE(watcher.count(), 0);
 }
 
 QTEST_MAIN(tst_OpenSchedule)
