@@ -7,7 +7,7 @@
 # that release), a copy of this checkout in /root/ombrel with no build directories and no git,
 # and a command run there as root with no display.
 #
-#   scripts/checks/70-bare-root.sh [run|test|package] [bookworm|trixie]
+#   scripts/checks/70-bare-root.sh [run|test|package] [bookworm|trixie|forky]
 #
 # run      ./run.sh; passes when the screenshot it names exists and shows the window;
 # test     ./test.sh; passes when every check passes there;
@@ -29,8 +29,8 @@ release=
 for argument in "$@"; do
     case $argument in
     run | test | package) command=$argument ;;
-    bookworm | trixie) release=$argument ;;
-    *) echo "usage: $0 [run|test|package] [bookworm|trixie]" >&2; exit 2 ;;
+    bookworm | trixie | forky) release=$argument ;;
+    *) echo "usage: $0 [run|test|package] [bookworm|trixie|forky]" >&2; exit 2 ;;
     esac
 done
 
@@ -83,6 +83,10 @@ for option in Acquire::http::Proxy Acquire::https::Proxy Acquire::Check-Valid-Un
     eval "$(apt-config shell value "$option")"
     [[ -n $value ]] && aptopts+=(--aptopt="$option \"$value\"")
 done
+# This machine's mirror keeps serving testing after its Release file's Valid-Until has passed; a
+# user's live mirror renews it. mmdebstrap leaves its apt options in the root, so the apt-get
+# update that setup.sh runs there accepts the same files.
+[[ $release == forky ]] && aptopts+=(--aptopt='Acquire::Check-Valid-Until "false"')
 sources_text="Types: deb
 URIs: $mirror
 Suites: $release $release-updates

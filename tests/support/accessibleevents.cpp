@@ -50,7 +50,15 @@ void recordAccessibleEvents()
         if (event->type() == QAccessible::Announcement)
             seen.inserted = static_cast<QAccessibleAnnouncementEvent *>(event)->message();
 #endif
-        if (QAccessibleInterface *source = event->accessibleInterface()) {
+        // An object being destroyed is only part of what it was: whatever its interface answers
+        // would come from members already gone, and asking the event for that interface can even
+        // make a new one for it.
+        if (event->type() == QAccessible::ObjectDestroyed) {
+            seenEvents().append(seen);
+            return;
+        }
+        QAccessibleInterface *source = event->accessibleInterface();
+        if (source && source->isValid()) {
             seen.role = source->role();
             seen.name = source->text(QAccessible::Name);
         }
