@@ -11,9 +11,13 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 if [[ -z ${LOAN_IN_BARE_ROOT:-} ]]; then
+    if [[ ${LOAN_BARE_ROOTS:-} != 1 ]]; then
+        echo "debian package: skipped: needs a bare Debian root; ./test.sh --bare-roots runs it"
+        exit 77
+    fi
     release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
     case $release in
-    bookworm | trixie) exec scripts/checks/70-bare-root.sh package "$release" ;;
+    bookworm | trixie | forky) exec scripts/checks/70-bare-root.sh package "$release" ;;
     *)
         echo "debian package: skipped: no bare root of this machine's release (${release:-unknown})"
         exit 77
