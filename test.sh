@@ -8,8 +8,18 @@
 # CTest, then each further check in scripts/checks/ (in name order), each with its time. Exits
 # non-zero on any failure, after running everything. A check that cannot run where it is (it
 # says why in one line) exits with 77 and is counted as skipped, never as passed.
+#   ./test.sh [--bare-roots]
+# --bare-roots (or LOAN_BARE_ROOTS=1) adds the proofs that build bare Debian roots (the quick
+# start on each release, the Debian package); they take most of half an hour, so a plain run
+# leaves them out and says so.
 set -uo pipefail
 cd "$(dirname "$0")"
+for argument in "$@"; do
+    case $argument in
+    --bare-roots) export LOAN_BARE_ROOTS=1 ;;
+    *) echo "usage: $0 [--bare-roots]" >&2; exit 2 ;;
+    esac
+done
 scripts/setup.sh test || exit 1
 
 passed=0

@@ -215,6 +215,22 @@ bool startsWithZeroGroup(QStringView entry, const QLocale &locale)
     return leadingGroup.isEmpty();
 }
 
+// Swiss settings group with an apostrophe, the typographic one up to Qt 6.10 and the ASCII one
+// from 6.11, and the toolkit reads only the one it writes; a keyboard types the ASCII one, text
+// copied from elsewhere may hold either. Both read as the group separator wherever one of them
+// is it.
+QString apostropheAsGrouped(QString text, const QLocale &locale)
+{
+    const QString group = locale.groupSeparator();
+    const QChar ascii = u'\'';
+    const QChar typographic = u'\u2019';
+    if (group == QStringView(&ascii, 1))
+        text.replace(typographic, ascii);
+    else if (group == QStringView(&typographic, 1))
+        text.replace(ascii, typographic);
+    return text;
+}
+
 } // namespace
 
 double LeadingValue(QStringView text)
@@ -229,7 +245,7 @@ double StrictValue(QStringView text, const QLocale &locale)
 {
     // Read as the settings read the same number in ASCII digits, which they all accept, beside
     // their own where they have others.
-    const QString ascii = asciiDigits(text);
+    const QString ascii = apostropheAsGrouped(asciiDigits(text), locale);
     const QStringView entry = QStringView(ascii).trimmed();
     bool ok = false;
     double value = entry.isEmpty() ? 0.0 : locale.toDouble(entry, &ok);

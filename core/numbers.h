@@ -8,7 +8,8 @@
 // StrictValue reads the whole text as the user's regional settings spell a number and raises
 // TypeMismatchError for anything else; it only ever returns a finite value.
 // Both read the decimal digits of every script, and the full-width period, plus and minus, as
-// the ASCII characters they stand for; nothing else about a number changes with them.
+// the ASCII characters they stand for; nothing else about a number changes with them. Where the
+// settings group with an apostrophe, either apostrophe groups.
 // PowerOf raises ArithmeticFault when finite operands have no finite real power.
 // BoundText spells a number with a sign position and a period, exactly enough to read back.
 #pragma once

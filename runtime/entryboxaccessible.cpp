@@ -21,22 +21,24 @@ QLineEdit *EntryBoxAccessible::box() const
 QString EntryBoxAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return box()->text();
+        return isValid() ? box()->text() : QString();
     // The name comes from the caption whose buddy the box is.
     return QAccessibleWidget::text(t);
 }
 
 void EntryBoxAccessible::setText(QAccessible::Text t, const QString &text)
 {
-    if (t == QAccessible::Value)
-        box()->setText(text);
-    else
+    if (t != QAccessible::Value)
         QAccessibleWidget::setText(t, text);
+    else if (isValid())
+        box()->setText(text);
 }
 
 QAccessible::State EntryBoxAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
+    if (!isValid())
+        return state;
     state.editable = !box()->isReadOnly();
     state.readOnly = box()->isReadOnly();
     state.selectableText = true;
@@ -56,7 +58,7 @@ void EntryBoxAccessible::selection(int selectionIndex, int *startOffset, int *en
 {
     *startOffset = 0;
     *endOffset = 0;
-    if (selectionIndex != 0 || !box()->hasSelectedText())
+    if (selectionIndex != 0 || !isValid() || !box()->hasSelectedText())
         return;
     *startOffset = box()->selectionStart();
     *endOffset = box()->selectionEnd();
@@ -64,7 +66,7 @@ void EntryBoxAccessible::selection(int selectionIndex, int *startOffset, int *en
 
 int EntryBoxAccessible::selectionCount() const
 {
-    return box()->hasSelectedText() ? 1 : 0;
+    return isValid() && box()->hasSelectedText() ? 1 : 0;
 }
 
 void EntryBoxAccessible::addSelection(int startOffset, int endOffset)
@@ -74,29 +76,30 @@ void EntryBoxAccessible::addSelection(int startOffset, int endOffset)
 
 void EntryBoxAccessible::removeSelection(int selectionIndex)
 {
-    if (selectionIndex == 0)
+    if (selectionIndex == 0 && isValid())
         box()->deselect();
 }
 
 void EntryBoxAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
-    if (selectionIndex == 0)
+    if (selectionIndex == 0 && isValid())
         box()->setSelection(startOffset, endOffset - startOffset);
 }
 
 int EntryBoxAccessible::cursorPosition() const
 {
-    return box()->cursorPosition();
+    return isValid() ? box()->cursorPosition() : 0;
 }
 
 void EntryBoxAccessible::setCursorPosition(int position)
 {
-    box()->setCursorPosition(position);
+    if (isValid())
+        box()->setCursorPosition(position);
 }
 
 QString EntryBoxAccessible::text(int startOffset, int endOffset) const
 {
-    const QString all = box()->text();
+    const QString all = isValid() ? box()->text() : QString();
     const qsizetype start = qBound(qsizetype(0), qsizetype(startOffset), all.size());
     // -1 asks for everything up to the end.
     const qsizetype end =
@@ -106,12 +109,12 @@ QString EntryBoxAccessible::text(int startOffset, int endOffset) const
 
 int EntryBoxAccessible::characterCount() const
 {
-    return int(box()->text().size());
+    return isValid() ? int(box()->text().size()) : 0;
 }
 
 QRect EntryBoxAccessible::characterRect(int offset) const
 {
-    const QString all = box()->text();
+    const QString all = isValid() ? box()->text() : QString();
     if (offset < 0 || offset >= all.size())
         return QRect();
     // Measured from the caret, which is where the box has scrolled its text to.
@@ -127,6 +130,8 @@ QRect EntryBoxAccessible::characterRect(int offset) const
 
 int EntryBoxAccessible::offsetAtPoint(const QPoint &point) const
 {
+    if (!isValid())
+        return -1;
     const QPoint local = box()->mapFromGlobal(point);
     if (!box()->rect().contains(local))
         return -1;
@@ -135,6 +140,8 @@ int EntryBoxAccessible::offsetAtPoint(const QPoint &point) const
 
 void EntryBoxAccessible::scrollToSubstring(int startIndex, int endIndex)
 {
+    if (!isValid())
+        return;
     box()->setCursorPosition(endIndex);
     box()->setCursorPosition(startIndex);
 }
@@ -160,7 +167,7 @@ void EntryBoxAccessible::insertText(int offset, const QString &text)
 
 void EntryBoxAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    if (box()->isReadOnly())
+    if (!isValid() || box()->isReadOnly())
         return;
     const QString all = box()->text();
     const qsizetype start = qBound(qsizetype(0), qsizetype(startOffset), all.size());

@@ -5,7 +5,9 @@
 // whole text readable, selectable and editable through the accessible text interfaces. The
 // text carries no formatting, and says so as one attribute run over all of it: the toolkit's own
 // line edit gives an empty run at each offset (seen with Qt 6.4 and 6.8), and a reader joining
-// those drops the last character it reads.
+// those drops the last character it reads. Asked while the box is being destroyed (the toolkit
+// tells a reader of that, and a reader may ask back), it answers as an empty box would and
+// changes nothing: the line edit's own parts are gone by then.
 #pragma once
 
 #include <QAccessibleWidget>

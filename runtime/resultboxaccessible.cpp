@@ -126,7 +126,7 @@ QAccessibleInterface *ResultBoxAccessible::child(int index) const
     Q_UNUSED(index);
     return nullptr;
 #else
-    if (index != 0)
+    if (index != 0 || !isValid())
         return nullptr;
     if (QAccessibleInterface *known = QAccessible::queryAccessibleInterface(m_notice))
         return known;
@@ -155,7 +155,7 @@ QString ResultBoxAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Value:
-        return box()->text();
+        return isValid() ? box()->text() : QString();
     default:
         // The name comes from the caption whose buddy the box is.
         return QAccessibleWidget::text(t);
@@ -205,7 +205,7 @@ void ResultBoxAccessible::setCursorPosition(int) {}
 
 QString ResultBoxAccessible::text(int startOffset, int endOffset) const
 {
-    const QString all = box()->text();
+    const QString all = isValid() ? box()->text() : QString();
     const qsizetype start = qBound(qsizetype(0), qsizetype(startOffset), all.size());
     // -1 asks for everything up to the end.
     const qsizetype end =
@@ -215,11 +215,13 @@ QString ResultBoxAccessible::text(int startOffset, int endOffset) const
 
 int ResultBoxAccessible::characterCount() const
 {
-    return int(box()->text().size());
+    return isValid() ? int(box()->text().size()) : 0;
 }
 
 QRect ResultBoxAccessible::characterRect(int offset) const
 {
+    if (!isValid())
+        return QRect();
     const QStringList &lines = box()->lines();
     const LinePosition at = positionOf(lines, offset);
     if (offset < 0 || at.line < 0)
@@ -236,6 +238,8 @@ QRect ResultBoxAccessible::characterRect(int offset) const
 
 int ResultBoxAccessible::offsetAtPoint(const QPoint &point) const
 {
+    if (!isValid())
+        return -1;
     const QPoint local = box()->mapFromGlobal(point);
     const QStringList &lines = box()->lines();
     int lineStart = 0;

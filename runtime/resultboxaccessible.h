@@ -7,7 +7,9 @@
 // feeds, readable through the accessible Text interface, so a screen reader can read the
 // payment. Once a reader has asked for a box, it is told of every change of the box's text,
 // and each new text is announced to it, caption first, which a reader speaks even while the
-// focus is elsewhere, on the button that printed it.
+// focus is elsewhere, on the button that printed it. Asked while the box is being destroyed (the
+// toolkit tells a reader of that, and a reader may ask back), it answers as an empty box would:
+// the box's own lines are gone by then.
 #pragma once
 
 #include <QAccessibleWidget>

@@ -11,9 +11,13 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 if [[ -z ${LOAN_IN_BARE_ROOT:-} ]]; then
+    if [[ ${LOAN_BARE_ROOTS:-} != 1 ]]; then
+        echo "debian package: skipped: needs a bare Debian root; ./test.sh --bare-roots runs it"
+        exit 77
+    fi
     release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
     case $release in
-    bookworm | trixie) exec scripts/checks/70-bare-root.sh package "$release" ;;
+    bookworm | trixie | forky) exec scripts/checks/70-bare-root.sh package "$release" ;;
     *)
         echo "debian package: skipped: no bare root of this machine's release (${release:-unknown})"
         exit 77
@@ -71,6 +75,13 @@ print(json.load(open("/usr/share/lintian/data/debian-policy/releases.json"))["re
 standards=$(sed -n 's/^Standards-Version: *//p' debian/control)
 [[ -n $newest_policy ]] && dpkg --compare-versions "$standards" gt "$newest_policy" &&
     suppressed+=(newer-standards-version)
+# One source package builds on Debian 12 to testing. Testing's lintian (2.143) calls redundant the
+# Priority and Rules-Requires-Root fields that Debian 12's dpkg (1.21) still needs spelt out, and
+# its debhelper (13.11) offers no compat level past 13; only those three are let through.
+for tag in redundant-priority-optional-field redundant-rules-requires-root-no-field \
+    package-uses-old-debhelper-compat-version; do
+    lintian-explain-tags "$tag" >/dev/null 2>&1 && suppressed+=("$tag")
+done
 # Lintian validates the installed metainfo without the one allowance of scripts/appstream.sh;
 # the package's files are validated here with it, and nothing else is let through.
 mkdir "$work/tree" && dpkg-deb -x "$deb" "$work/tree" || fail "cannot unpack $(basename "$deb")"

@@ -112,7 +112,8 @@ void tst_MonthlyPayment::readsByTheGivenSettings_data()
     QTest::newRow("us grouped") << english << u"120,000"_s << u"0.10"_s << u"36"_s;
     QTest::newRow("de grouped, comma") << german << u"120.000"_s << u"0,10"_s << u"36"_s;
     QTest::newRow("de period rate") << german << u"120000"_s << u"0.10"_s << u"36"_s;
-    QTest::newRow("ch apostrophe") << swiss << u"120\u2019000"_s << u"0.10"_s << u"36"_s;
+    // Which apostrophe Swiss settings group with changes between the toolkit's releases.
+    QTest::newRow("ch grouped") << swiss << swiss.toString(120000) << u"0.10"_s << u"36"_s;
     // In the digits the settings write, or an input method types, with a period in the rate.
     QTest::newRow("ar own digits")
         << QLocale(u"ar_EG"_s) << u"\u0661\u0662\u0660\u0660\u0660\u0660"_s

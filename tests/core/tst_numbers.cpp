@@ -113,6 +113,12 @@ void tst_Numbers::strictValue_data()
     QTest::newRow("de no zero group") << u"de_DE"_s << u"0.125"_s << 0.125;
     QTest::newRow("de no zeros group") << u"de_DE"_s << u"-00.125"_s << -0.125;
     QTest::newRow("de grouping and comma") << u"de_DE"_s << u"1.000,5"_s << 1000.5;
+    // Whichever apostrophe the toolkit's Swiss settings write (it changed with Qt 6.11), the
+    // one a keyboard types and the typographic one both group.
+    QTest::newRow("ch typed apostrophe") << u"de_CH"_s << u"120'000"_s << 120000.0;
+    QTest::newRow("ch typographic apostrophe") << u"de_CH"_s << u"120\u2019000"_s << 120000.0;
+    QTest::newRow("ch apostrophe and point") << u"de_CH"_s << u"1'000.5"_s << 1000.5;
+    QTest::newRow("us apostrophe no number") << u"en_US"_s << u"120'000"_s << qQNaN();
     QTest::newRow("ar native digits") << u"ar_EG"_s << u"\u0661\u0662"_s << 12.0;
     QTest::newRow("ar own grouping")
         << u"ar_EG"_s << u"\u0661\u0662\u0660\u066C\u0660\u0660\u0660"_s << 120000.0;

@@ -8,8 +8,15 @@
 
 #include <QAccessible>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
 
 struct SeenEvent {
     QAccessible::Event type;
@@ -35,3 +42,14 @@ inline QAccessibleInterface *accessibleOf(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object);
 }
+
+// One question to an accessible interface, and its answer.
+using AccessibleQuestion = std::function<QVariant(QAccessibleInterface *)>;
+Q_DECLARE_METATYPE(AccessibleQuestion)
+
+// Destroys the widget, and when the toolkit tells readers that it is going (by then the widget's
+// own members are gone) asks the interface a reader knew it by the question, as a reader may ask
+// back then. Returns the answer, invalid where the toolkit had already dropped that interface;
+// nothing where the toolkit told readers nothing (Qt 6.4 drops the interface without a word).
+// Switch accessibility on first.
+std::optional<QVariant> answerWhileDestroyed(QWidget *widget, const AccessibleQuestion &question);

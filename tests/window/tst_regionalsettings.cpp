@@ -27,7 +27,9 @@ void tst_RegionalSettings::fromTheEnvironment_data()
 {
     // The locale variables, as NAME=value.
     QTest::addColumn<QStringList>("variables");
-    // The amount of the initial entries, as the settings for numbers group it.
+    // The amount of the initial entries, as the settings for numbers group it; empty where it is
+    // what the named locale itself writes, which for some locales changes between the toolkit's
+    // releases.
     QTest::addColumn<QString>("amount");
     // The payment of the initial entries as the window shows it; empty where it is what the
     // named locale itself writes.
@@ -64,7 +66,7 @@ void tst_RegionalSettings::fromTheEnvironment_data()
     // A plain LANG, for each locale the other tests use.
     QTest::newRow("en_US") << QStringList{u"LANG=en_US.UTF-8"_s} << u"120,000"_s << dollar;
     QTest::newRow("de_DE") << QStringList{u"LANG=de_DE.UTF-8"_s} << u"120.000"_s << euro;
-    QTest::newRow("de_CH") << QStringList{u"LANG=de_CH.UTF-8"_s} << u"120\u2019000"_s << QString();
+    QTest::newRow("de_CH") << QStringList{u"LANG=de_CH.UTF-8"_s} << QString() << QString();
     QTest::newRow("fr_FR") << QStringList{u"LANG=fr_FR.UTF-8"_s} << u"120\u202f000"_s
                            << u"3\u202f872,06\u00a0\u20ac"_s;
     QTest::newRow("ja_JP") << QStringList{u"LANG=ja_JP.UTF-8"_s} << u"120,000"_s
@@ -73,10 +75,8 @@ void tst_RegionalSettings::fromTheEnvironment_data()
                            << u"\u20b93,872.06"_s;
     QTest::newRow("hi_IN") << QStringList{u"LANG=hi_IN.UTF-8"_s} << u"1,20,000"_s
                            << u"\u20b93,872.06"_s;
-    QTest::newRow("ar_EG") << QStringList{u"LANG=ar_EG.UTF-8"_s}
-                           << u"\u0661\u0662\u0660\u066c\u0660\u0660\u0660"_s << QString();
-    QTest::newRow("fa_IR") << QStringList{u"LANG=fa_IR.UTF-8"_s}
-                           << u"\u06f1\u06f2\u06f0\u066c\u06f0\u06f0\u06f0"_s << QString();
+    QTest::newRow("ar_EG") << QStringList{u"LANG=ar_EG.UTF-8"_s} << QString() << QString();
+    QTest::newRow("fa_IR") << QStringList{u"LANG=fa_IR.UTF-8"_s} << QString() << QString();
 }
 
 // The window reads typed numbers by the settings for numbers and writes money wholly by the
@@ -89,11 +89,12 @@ void tst_RegionalSettings::fromTheEnvironment()
     QProcessEnvironment environment;
     for (const QString &variable : variables)
         environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-    if (shown.isEmpty()) {
-        const QLocale named(variables.first().section(u'=', 1));
+    const QLocale named(variables.value(0).section(u'=', 1));
+    if (amount.isEmpty())
+        amount = named.toString(120000);
+    if (shown.isEmpty())
         shown = core::CurrencyText(core::PaymentFor(u"120000"_s, u"0.10"_s, u"36"_s, QLocale::c()),
                                    named);
-    }
 
     MessageBoxWatcher watcher;
     Form1 form(runtime::RegionalSettingsFrom(environment));
