@@ -459,8 +459,11 @@ LookupAnswer LookUpAccessibilityBus(const QString &sessionAddress, Clock::time_p
 
 AccessibilityBusCheck::AccessibilityBusCheck(const QProcessEnvironment &environment,
                                              std::chrono::milliseconds limit)
-    : m_limit(limit), m_found(std::async(std::launch::async, &find, environment, limit))
+    : m_limit(limit)
 {
+    std::promise<QString> session;
+    m_session = session.get_future().share();
+    m_found = std::async(std::launch::async, &find, environment, limit, std::move(session));
 }
 
 AccessibilityBusCheck::~AccessibilityBusCheck()
@@ -470,26 +473,38 @@ AccessibilityBusCheck::~AccessibilityBusCheck()
 }
 
 AccessibilityBusCheck::Found AccessibilityBusCheck::find(const QProcessEnvironment &environment,
-                                                         std::chrono::milliseconds limit)
+                                                         std::chrono::milliseconds limit,
+                                                         std::promise<QString> sessionProblem)
 {
     const auto deadline = Clock::now() + limit;
     Found found;
-    // The toolkit takes this address and nothing else when it is set.
     const QString given = environment.value(QStringLiteral("AT_SPI_BUS_ADDRESS"));
+    const QString session = SessionBusAddress(environment);
+    // The session bus is asked even where the accessibility bus's address is given: the toolkit's
+    // own start-up asks it for the desktop's settings (from Qt 6.5), before any window exists.
+    LookupAnswer lookup;
+    if (!session.isEmpty()) {
+        if (given.isEmpty())
+            lookup = LookUpAccessibilityBus(session, deadline);
+        else
+            lookup.session = AskBus(session, deadline);
+    }
+    if (lookup.session.outcome == BusAnswer::Silent) {
+        found.problem = sentence(QStringLiteral("the session bus"), session, lookup.session);
+        found.sessionSilent = true;
+    }
+    sessionProblem.set_value(found.problem);
+    if (found.sessionSilent)
+        return found;
+    // The toolkit takes this address and nothing else when it is set.
     if (!given.isEmpty()) {
         const BusAnswer answer = AskBus(given, deadline);
         if (answer.outcome == BusAnswer::Silent)
             found.problem = sentence(QStringLiteral("the accessibility bus"), given, answer);
         return found;
     }
-    const QString session = SessionBusAddress(environment);
     if (session.isEmpty()) {
         found.problem = QStringLiteral("there is no session bus to find the accessibility bus on");
-        return found;
-    }
-    const LookupAnswer lookup = LookUpAccessibilityBus(session, deadline);
-    if (lookup.session.outcome == BusAnswer::Silent) {
-        found.problem = sentence(QStringLiteral("the session bus"), session, lookup.session);
         return found;
     }
     // Without a session bus it can talk to, the toolkit looks no further.
@@ -505,9 +520,17 @@ AccessibilityBusCheck::Found AccessibilityBusCheck::find(const QProcessEnvironme
     return found;
 }
 
+QString AccessibilityBusCheck::sessionProblem()
+{
+    return m_session.get();
+}
+
 QString AccessibilityBusCheck::problem(const QByteArray &xRootAddress)
 {
     const Found found = m_found.get();
+    // Already said, and dealt with, before the toolkit came up.
+    if (found.sessionSilent)
+        return {};
     if (!found.problem.isEmpty() || !found.xRootUsed || xRootAddress.isEmpty())
         return found.problem;
     const QString address = QString::fromLatin1(xRootAddress);
@@ -552,6 +575,30 @@ QByteArray xRootAccessibilityAddress()
 }
 } // namespace
 
+namespace
+{
+// Abstract socket names no bus listens on: a connection to either fails at once.
+constexpr char NoAccessibilityBus[] = "unix:abstract=/nonexistent/accessibility-turned-off";
+constexpr char NoSessionBus[] = "unix:abstract=/nonexistent/session-bus-turned-off";
+
+void sayAccessibilityIsOff(const QString &program, const QString &problem)
+{
+    std::fprintf(stderr, "%s: accessibility is off for this run: %s\n", qUtf8Printable(program),
+                 qUtf8Printable(problem));
+}
+} // namespace
+
+void KeepTheSessionBusFromBlocking(AccessibilityBusCheck &check, const char *programPath)
+{
+    const QString problem = check.sessionProblem();
+    if (problem.isEmpty())
+        return;
+    // Neither the toolkit's start-up nor its bridge may wait on a session bus that does not answer.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", NoSessionBus);
+    qputenv("AT_SPI_BUS_ADDRESS", NoAccessibilityBus);
+    sayAccessibilityIsOff(QFileInfo(QString::fromLocal8Bit(programPath)).fileName(), problem);
+}
+
 void KeepAccessibilityFromBlocking(AccessibilityBusCheck &check)
 {
     const QString problem = check.problem(xRootAccessibilityAddress());
@@ -559,9 +606,8 @@ void KeepAccessibilityFromBlocking(AccessibilityBusCheck &check)
         return;
     // The bridge takes this address before any other and fails on it at once: an abstract socket
     // name no bus listens on.
-    qputenv("AT_SPI_BUS_ADDRESS", "unix:abstract=/nonexistent/accessibility-turned-off");
-    std::fprintf(stderr, "%s: accessibility is off for this run: %s\n",
-                 qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(problem));
+    qputenv("AT_SPI_BUS_ADDRESS", NoAccessibilityBus);
+    sayAccessibilityIsOff(QCoreApplication::applicationName(), problem);
 }
 
 } // namespace runtime

@@ -78,17 +78,29 @@ public:
     // used).
     QString problem(const QByteArray &xRootAddress);
 
+    // Waits for the session bus's answer alone (within the limit): why it must be kept from the
+    // toolkit, or nothing. Where this names a problem, problem() names none.
+    QString sessionProblem();
+
 private:
     struct Found {
         QString problem;
-        bool xRootUsed = false; // the toolkit goes on to the X root window's address
-        QString askedAddress;   // the accessibility bus already asked, if any
+        bool sessionSilent = false; // the problem is the session bus's
+        bool xRootUsed = false;     // the toolkit goes on to the X root window's address
+        QString askedAddress;       // the accessibility bus already asked, if any
     };
-    static Found find(const QProcessEnvironment &environment, std::chrono::milliseconds limit);
+    static Found find(const QProcessEnvironment &environment, std::chrono::milliseconds limit,
+                      std::promise<QString> sessionProblem);
 
     std::chrono::milliseconds m_limit;
+    std::shared_future<QString> m_session;
     std::future<Found> m_found;
 };
+
+// Run before the application object is created: waits for the session bus's answer and, where it
+// does not answer, keeps it from the toolkit (whose start-up asks it for the desktop's settings)
+// and from its bridge, and says why on standard error under the program's name.
+void KeepTheSessionBusFromBlocking(AccessibilityBusCheck &check, const char *programPath);
 
 // Run once the application object exists and before anything asks about accessibility: waits
 // for the check and, where a bus does not answer, keeps the toolkit's bridge off and says why on
