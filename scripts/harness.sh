@@ -94,6 +94,13 @@ start_window_manager() {
 
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
+# A private X11 desktop of our own, none of the caller's: the private Xvfb, the session and
+# accessibility buses (start_session_buses) and the window manager, logging to openbox.log.
+start_x11_desktop() {
+    unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
+    start_xvfb && start_session_buses && start_window_manager "$work/openbox.log"
+}
+
 # Runs weston with its X11 backend as one full-screen window of the private Xvfb (after
 # start_xvfb), so xdotool on that display reaches its clients and `import -window root`
 # photographs them. `work` becomes XDG_RUNTIME_DIR and holds its socket, configuration and log

@@ -18,10 +18,7 @@ program=${LOAN_PROGRAM:-build/window/mortgage-calculator}
 [[ -x $program ]] || { echo "no $program: build first" >&2; exit 1; }
 
 export XDG_RUNTIME_DIR=$work
-unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
-start_xvfb || exit 1
-start_session_buses || exit 1
-start_window_manager "$work/openbox.log" || exit 1
+start_x11_desktop || exit 1
 # A bus daemon answers for its own name with its own process id.
 session_bus=$(bus_pid_of "$DBUS_SESSION_BUS_ADDRESS" org.freedesktop.DBus)
 a11y_bus=$(bus_pid_of "$a11y_address" org.freedesktop.DBus)

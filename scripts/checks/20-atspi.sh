@@ -16,10 +16,7 @@ program=${LOAN_PROGRAM:-build/window/mortgage-calculator}
 [[ -x $program ]] || { echo "no $program: build first" >&2; exit 1; }
 
 export XDG_RUNTIME_DIR=$work
-unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
-start_xvfb || exit 1
-start_session_buses || exit 1
-start_window_manager "$work/openbox.log" || exit 1
+start_x11_desktop || exit 1
 spawn env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb \
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1
 

@@ -48,11 +48,9 @@ PY
 # No settings daemon and no virtual file systems here; and the reader must use the speech
 # server started below, never spawn one of its own.
 export GIO_USE_VFS=local GSETTINGS_BACKEND=memory SPEECHD_CMD=/bin/false
-unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS SPEECHD_ADDRESS
+unset SPEECHD_ADDRESS
 
-start_xvfb || exit 1
-start_session_buses || exit 1
-start_window_manager "$work/openbox.log" || exit 1
+start_x11_desktop || exit 1
 
 # The speech server in the foreground, never timing out, on its usual socket.
 spawn speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
