@@ -18,10 +18,15 @@ QLineEdit *EntryBoxAccessible::box() const
     return static_cast<QLineEdit *>(widget());
 }
 
+QString EntryBoxAccessible::boxText() const
+{
+    return isValid() ? box()->text() : QString();
+}
+
 QString EntryBoxAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return isValid() ? box()->text() : QString();
+        return boxText();
     // The name comes from the caption whose buddy the box is.
     return QAccessibleWidget::text(t);
 }
@@ -99,7 +104,7 @@ void EntryBoxAccessible::setCursorPosition(int position)
 
 QString EntryBoxAccessible::text(int startOffset, int endOffset) const
 {
-    const QString all = isValid() ? box()->text() : QString();
+    const QString all = boxText();
     const qsizetype start = qBound(qsizetype(0), qsizetype(startOffset), all.size());
     // -1 asks for everything up to the end.
     const qsizetype end =
@@ -109,12 +114,12 @@ QString EntryBoxAccessible::text(int startOffset, int endOffset) const
 
 int EntryBoxAccessible::characterCount() const
 {
-    return isValid() ? int(box()->text().size()) : 0;
+    return int(boxText().size());
 }
 
 QRect EntryBoxAccessible::characterRect(int offset) const
 {
-    const QString all = isValid() ? box()->text() : QString();
+    const QString all = boxText();
     if (offset < 0 || offset >= all.size())
         return QRect();
     // Measured from the caret, which is where the box has scrolled its text to.

@@ -51,6 +51,8 @@ public:
 
 private:
     QLineEdit *box() const;
+    // What the box shows; nothing once it is being destroyed, when readers may still ask.
+    QString boxText() const;
 };
 
 } // namespace runtime

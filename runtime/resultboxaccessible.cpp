@@ -151,11 +151,16 @@ ResultBox *ResultBoxAccessible::box() const
     return static_cast<ResultBox *>(widget());
 }
 
+QString ResultBoxAccessible::boxText() const
+{
+    return isValid() ? box()->text() : QString();
+}
+
 QString ResultBoxAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Value:
-        return isValid() ? box()->text() : QString();
+        return boxText();
     default:
         // The name comes from the caption whose buddy the box is.
         return QAccessibleWidget::text(t);
@@ -205,7 +210,7 @@ void ResultBoxAccessible::setCursorPosition(int) {}
 
 QString ResultBoxAccessible::text(int startOffset, int endOffset) const
 {
-    const QString all = isValid() ? box()->text() : QString();
+    const QString all = boxText();
     const qsizetype start = qBound(qsizetype(0), qsizetype(startOffset), all.size());
     // -1 asks for everything up to the end.
     const qsizetype end =
@@ -215,7 +220,7 @@ QString ResultBoxAccessible::text(int startOffset, int endOffset) const
 
 int ResultBoxAccessible::characterCount() const
 {
-    return isValid() ? int(box()->text().size()) : 0;
+    return int(boxText().size());
 }
 
 QRect ResultBoxAccessible::characterRect(int offset) const

@@ -55,6 +55,8 @@ public:
 
 private:
     ResultBox *box() const;
+    // What the box shows; nothing once it is being destroyed, when readers may still ask.
+    QString boxText() const;
     void announceChange();
 
     // What the reader was last told the box holds.
